@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Code page 932 (Windows-31J) is the byte encoding of every data file and of all
+// text the core handles. Conversions refuse what the target cannot hold; nothing
+// is ever replaced by a substitute character.
+namespace tonalink::cp932 {
+
+// True for the first byte of a double-byte character.
+constexpr bool isLeadByte(unsigned char b) {
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+
+// Length of the longest prefix of `bytes` of at most `maxBytes` bytes that does
+// not end inside a double-byte character.
+std::size_t clampToCharBoundary(std::string_view bytes, std::size_t maxBytes);
+
+struct Failure {
+    std::size_t offset; // byte offset in the input of the first unconvertible character
+};
+
+// UTF-8 -> CP932. Fails on invalid UTF-8 or a character CP932 cannot hold.
+std::optional<std::string> fromUtf8(std::string_view utf8, Failure* failure = nullptr);
+// CP932 -> UTF-8. Fails on bytes that are not valid CP932.
+std::optional<std::string> toUtf8(std::string_view bytes, Failure* failure = nullptr);
+
+std::optional<std::string> fromUtf16(std::u16string_view utf16, Failure* failure = nullptr);
+std::optional<std::u16string> toUtf16(std::string_view bytes, Failure* failure = nullptr);
+
+} // namespace tonalink::cp932

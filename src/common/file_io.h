@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tonalink {
+
+// Reads a whole file, refusing files larger than maxBytes so that a wrong path
+// (a device, a huge file) can never exhaust memory.
+std::optional<std::string> readFileBounded(const std::string& path, std::size_t maxBytes,
+                                           std::string* error = nullptr);
+
+// Replaces `path` with `bytes` through a temporary file in the same folder and a
+// rename, so readers see either the old or the new file, never a torn one.
+bool writeFileAtomically(const std::string& path, std::string_view bytes,
+                         std::string* error = nullptr);
+
+// Appends and flushes to disk; creates the file when missing.
+bool appendToFile(const std::string& path, std::string_view bytes, std::string* error = nullptr);
+
+// Finds `name` in `dir` whatever the case of its letters (data files written on
+// Windows arrive as CALL.DAT or call.dat). Returns the full path.
+std::optional<std::string> findFileIgnoringCase(const std::string& dir, std::string_view name);
+
+} // namespace tonalink
