@@ -1,0 +1,37 @@
+#include "modem/call_settings.h"
+
+#include "app/current_send.h"
+#include "app/settings.h"
+#include "pagerdata/pager_type.h"
+
+namespace tonalink {
+
+CallSettings makeCallSettings(const Settings& settings, const PagerType& pagerType,
+                              const CurrentSend& send) {
+    CallSettings call;
+    call.line.PhoneType = settings.PhoneType;
+    call.line.CKExtension = settings.CKExtension;
+    call.line.Extension = settings.Extension;
+    call.line.ModemSw = settings.ModemSw;
+    call.line.KeitaiSw = settings.KeitaiSw;
+    call.ExtCommand = settings.ExtCommand;
+    call.DefaultOffTime = settings.DefaultOffTime;
+    call.ReDialTime = settings.ReDialTime;
+    call.MsgSendC = settings.MsgSendC;
+    call.WaitTime = pagerType.WaitTime;
+    call.CutTime = pagerType.CutTime;
+    call.MsgCancelCmd = pagerType.MsgCancelCmd;
+    call.MsgJoinSw = pagerType.MsgJoinSw;
+    call.PbOrPhsSw = pagerType.PbOrPhsSw;
+    call.CallNumber = send.CallNumber;
+    call.CentreNumber = send.CentreNumber;
+    call.MessageText = send.MessageText;
+    return call;
+}
+
+const std::string& dialledNumber(int32_t PbOrPhsSw, const std::string& CallNumber,
+                                 const std::string& CentreNumber) {
+    return PbOrPhsSw != 0 ? CentreNumber : CallNumber;
+}
+
+} // namespace tonalink
