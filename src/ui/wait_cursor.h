@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QGuiApplication>
+
+namespace tonalink {
+
+// Shows the busy cursor for the lifetime of the object.
+class WaitCursor {
+public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+} // namespace tonalink
