@@ -43,6 +43,8 @@ struct Settings {
     std::vector<std::string> UserMsgList;
     // Ports: device path of COM1 .. COM8
     std::array<std::string, 8> Ports;
+
+    bool operator==(const Settings&) const = default;
 };
 
 } // namespace tonalink
