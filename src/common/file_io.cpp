@@ -1,5 +1,6 @@
 #include "file_io.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -62,6 +63,8 @@ std::optional<std::string> readFileBounded(const std::string& path, std::size_t 
         return std::nullopt;
     }
     std::string out;
+    // Sized once: growing by doubling copies a large data file several times.
+    out.reserve(std::min(static_cast<std::size_t>(st.st_size), maxBytes));
     char buffer[65536];
     for (;;) {
         ssize_t n = ::read(fd, buffer, sizeof buffer);
