@@ -1,0 +1,1 @@
+tl_add_bench(bench_pagerdata SOURCES ${CMAKE_CURRENT_LIST_DIR}/pagerdata_bench.cpp LIBS tl_pagerdata)

@@ -1,0 +1,99 @@
+// Loading one pager type and listing the types of a large call.dat, as the form
+// does on every type change and at start-up.
+#include "pagerdata/pager_type_catalog.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+using tonalink::PagerTypeCatalog;
+
+// One type of 300 entries: 100 fixed phrases, 100 free words, 100 numbers.
+std::string pagerTypeSection(const std::string& name) {
+    std::string s = "[" + name + "]\r\n";
+    s += "FreeStartCmd=*2*2\r\nFreeEndCmd=*2\r\nFormStartCmd=*4\r\nFormEndCmd=#4\r\n"
+         "MsgEndCmd=##\r\nMsgCount=28\r\nAsCount=0\r\nFreeToSuzi=@\r\nFormContSw=1\r\n"
+         "FormContStartCmd=*8\r\nMsgJoinSw=1\r\nMsgJoinFrontCmd=*7\r\nMsgJoinAfterCmd=*9\r\n"
+         "WaitTime=5\r\nCutTime=3\r\nMsgCancelCmd=*0\r\nPassWordSw=0\r\nPbOrPhsSw=0\r\n"
+         "PhsCallEnd=0\r\n";
+    char line[64];
+    const char* lists[][2] = {{"FormStyleCnt", "Fm%.3d=[%02d]\x82\xa8\x82\xcd\x82\xe6\x82\xa4\r\n"},
+                              {"FreeWordCnt", "Fe%.3d=[%02d]\x83\x41\r\n"},
+                              {"NumberWordCnt", "Nu%.3d=[%02d]1\r\n"}};
+    for (const auto& list : lists) {
+        s += std::string(list[0]) + "=100\r\n";
+        for (int i = 0; i < 100; ++i) {
+            std::snprintf(line, sizeof line, list[1], i, i);
+            s += line;
+        }
+    }
+    return s + "\r\n";
+}
+
+std::string typeName(int i) {
+    return "Type" + std::to_string(i);
+}
+
+class DataDir {
+public:
+    explicit DataDir(int typeCount) {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "tonalink-bench-XXXXXX").string();
+        if (!::mkdtemp(pattern.data()))
+            throw std::runtime_error("mkdtemp failed");
+        path_ = pattern;
+        std::ofstream out(path_ / "call.dat", std::ios::binary);
+        for (int i = 0; i < typeCount; ++i)
+            out << pagerTypeSection(typeName(i));
+    }
+    ~DataDir() { std::filesystem::remove_all(path_); }
+    std::string path() const { return path_.string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+// Arg: number of types in the file; the one loaded is in the middle.
+void BM_LoadPagerTypeOf300Entries(benchmark::State& state) {
+    const int types = static_cast<int>(state.range(0));
+    DataDir dir(types);
+    PagerTypeCatalog catalog(dir.path());
+    if (catalog.ListPagerTypes(false) != 0)
+        state.SkipWithError("listing failed");
+    for (auto _ : state) {
+        catalog.LoadPagerType(typeName(types / 2));
+        benchmark::DoNotOptimize(catalog.PagerType.NumberWords.data());
+    }
+    if (catalog.PagerType.FormStyles.size() != 100 || catalog.PagerType.FreeWords.size() != 100)
+        state.SkipWithError("type not loaded");
+}
+BENCHMARK(BM_LoadPagerTypeOf300Entries)
+    ->Arg(1)
+    ->Arg(20)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+void BM_ListPagerTypes500(benchmark::State& state) {
+    DataDir dir(500);
+    PagerTypeCatalog catalog(dir.path());
+    for (auto _ : state) {
+        if (catalog.ListPagerTypes(false) != 0)
+            state.SkipWithError("listing failed");
+        benchmark::DoNotOptimize(catalog.PagerTypeNames.data());
+    }
+    if (catalog.PagerTypeNames.size() != 500)
+        state.SkipWithError("not every type listed");
+}
+BENCHMARK(BM_ListPagerTypes500)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+} // namespace
