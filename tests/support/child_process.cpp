@@ -1,0 +1,106 @@
+#include "child_process.h"
+
+#include <csignal>
+#include <fcntl.h>
+#include <fstream>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace tonalink::test {
+namespace fs = std::filesystem;
+
+TempDir::TempDir() {
+    std::string pattern = (fs::temp_directory_path() / "tonalink-test-XXXXXX").string();
+    path = ::mkdtemp(pattern.data());
+}
+
+TempDir::~TempDir() {
+    std::error_code ec;
+    fs::remove_all(path, ec);
+}
+
+std::string readWholeFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+ChildProcess::ChildProcess(std::vector<std::string> argv,
+                           const std::map<std::string, std::string>& env) {
+    std::map<std::string, std::string> merged;
+    for (char** e = environ; *e; ++e) {
+        std::string entry(*e);
+        auto eq = entry.find('=');
+        if (eq != std::string::npos)
+            merged[entry.substr(0, eq)] = entry.substr(eq + 1);
+    }
+    for (const auto& [key, value] : env)
+        merged[key] = value;
+    std::vector<std::string> envStrings;
+    for (const auto& [key, value] : merged)
+        envStrings.push_back(key + "=" + value);
+
+    std::vector<char*> args;
+    for (auto& a : argv)
+        args.push_back(a.data());
+    args.push_back(nullptr);
+    std::vector<char*> envp;
+    for (auto& e : envStrings)
+        envp.push_back(e.data());
+    envp.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    std::string outPath = (dir_.path / "out").string();
+    std::string errPath = (dir_.path / "err").string();
+    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
+    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
+    if (::posix_spawn(&pid_, args[0], &actions, nullptr, args.data(), envp.data()) != 0)
+        pid_ = -1;
+    posix_spawn_file_actions_destroy(&actions);
+}
+
+ChildProcess::~ChildProcess() {
+    if (pid_ > 0) {
+        ::kill(pid_, SIGKILL);
+        ::waitpid(pid_, nullptr, 0);
+    }
+}
+
+void ChildProcess::signal(int number) const {
+    if (pid_ > 0)
+        ::kill(pid_, number);
+}
+
+int ChildProcess::wait(std::chrono::milliseconds timeout) {
+    auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (pid_ > 0) {
+        int status = 0;
+        if (::waitpid(pid_, &status, WNOHANG) == pid_) {
+            pid_ = -1;
+            return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        }
+        if (std::chrono::steady_clock::now() > deadline)
+            return -1;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return -1;
+}
+
+RunResult run(std::vector<std::string> argv, const std::map<std::string, std::string>& env,
+              std::chrono::milliseconds timeout) {
+    ChildProcess child(std::move(argv), env);
+    RunResult result;
+    result.exitCode = child.wait(timeout);
+    result.out = child.out();
+    result.err = child.err();
+    return result;
+}
+
+} // namespace tonalink::test

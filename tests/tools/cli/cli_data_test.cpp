@@ -1,0 +1,112 @@
+// tonalink-cli on the data files: listing, the phone book and shortcut files.
+#include "child_process.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+
+using namespace tonalink::test;
+
+namespace {
+
+const std::string kSample = TONALINK_SAMPLE_DATA_DIR;
+
+RunResult cli(std::vector<std::string> args, const std::string& configHome = "/nonexistent") {
+    args.insert(args.begin(), TONALINK_CLI_PATH);
+    return run(std::move(args), {{"XDG_CONFIG_HOME", configHome}});
+}
+
+void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+} // namespace
+
+TEST(CliData, ListsPagerTypesAndCalleesInFileOrder) {
+    RunResult types = cli({"--dir", kSample, "types"});
+    EXPECT_EQ(types.exitCode, 0);
+    EXPECT_EQ(types.out,
+              "フリーワード標準\n数字ポケベル\nセンター経由\n連結送信対応\nフリーワード50文字\n");
+
+    RunResult book = cli({"--dir", kSample, "book"});
+    EXPECT_EQ(book.exitCode, 0);
+    EXPECT_EQ(book.out.substr(0, book.out.find('\n') + 1),
+              "山田 太郎\tフリーワード標準\t02041234567\t1\n");
+    EXPECT_EQ(std::count(book.out.begin(), book.out.end(), '\n'), 8);
+}
+
+TEST(CliData, MissingDataFilesAreFileErrors) {
+    TempDir empty;
+    EXPECT_EQ(cli({"--dir", empty.path.string(), "types"}).exitCode, 3);
+    EXPECT_EQ(cli({"--dir", empty.path.string(), "book"}).exitCode, 3);
+}
+
+TEST(CliData, UsageErrorsExitTwo) {
+    EXPECT_EQ(cli({}).exitCode, 2);
+    EXPECT_EQ(cli({"frobnicate"}).exitCode, 2);
+    EXPECT_EQ(cli({"--dir"}).exitCode, 2);
+    EXPECT_EQ(cli({"--dir", kSample, "types", "extra"}).exitCode, 2);
+    EXPECT_EQ(cli({"--dir", kSample, "encode", "--bogus", "x", "y"}).exitCode, 2);
+    EXPECT_EQ(cli({"--dir", kSample, "encode", "--type"}).exitCode, 2);
+    EXPECT_EQ(cli({"--dir", kSample, "shortcut", "create", "--entry", "山田 太郎", "--mode", "4",
+                   "--message", "x", "/tmp/never.tks"})
+                  .exitCode,
+              2);
+}
+
+TEST(CliShortcut, CreatesTheProgramsBytesAndShowsThemBack) {
+    TempDir dir;
+    std::string file = (dir.path / "msg.tks").string();
+    RunResult created = cli({"--dir", kSample, "shortcut", "create", "--entry", "山田 太郎",
+                             "--mode", "3", "--message", "おはよう", file});
+    ASSERT_EQ(created.exitCode, 0) << created.err;
+    // 9-byte name, 8-byte message (CP932), mode A 0, applied 0, mode B 2.
+    std::string expected = "\x09\x8E\x52\x93\x63\x20\x91\xBE\x98\x59"
+                           "\x08\x82\xA8\x82\xCD\x82\xE6\x82\xA4" +
+                           std::string("\0\0\0\0\0\0\0\0\x02\0\0\0", 12);
+    EXPECT_EQ(readWholeFile(file), expected);
+
+    RunResult shown = cli({"shortcut", "show", file});
+    EXPECT_EQ(shown.exitCode, 0);
+    EXPECT_EQ(shown.out, "{\"entry\":\"山田 太郎\",\"message\":\"おはよう\",\"mode_a\":0,"
+                         "\"mode_b\":2,\"applied\":0,\"mode\":3}\n");
+}
+
+TEST(CliShortcut, RefusesWhatTheProgramWouldRefuse) {
+    TempDir dir;
+    std::string file = (dir.path / "x.tks").string();
+    EXPECT_EQ(cli({"--dir", kSample, "shortcut", "create", "--entry", "誰でもない", "--message",
+                   "a", file})
+                  .exitCode,
+              2);
+    EXPECT_EQ(
+        cli({"--dir", kSample, "shortcut", "create", "--entry", "山田 太郎", "--message", "", file})
+            .exitCode,
+        2);
+    EXPECT_FALSE(std::filesystem::exists(file));
+}
+
+TEST(CliShortcut, UnreadableFilesAreAnUnexpectedFormat) {
+    TempDir dir;
+    const std::pair<const char*, std::string> cases[] = {
+        {"empty", ""},
+        {"truncated in the message", std::string("\x01"
+                                                 "A\x05"
+                                                 "BC",
+                                                 5)},
+        {"truncated in the modes", std::string("\x01"
+                                               "A\x01"
+                                               "B\0\0\0\0\0\0",
+                                               10)},
+        {"length past the end", std::string("\xFF\xFF\xFF\xFF\xFF\xFF\x01", 7)},
+    };
+    for (const auto& [name, bytes] : cases) {
+        auto file = dir.path / "bad.tks";
+        writeBytes(file, bytes);
+        RunResult shown = cli({"shortcut", "show", file.string()});
+        EXPECT_EQ(shown.exitCode, 3) << name;
+        EXPECT_EQ(shown.err.substr(0, 24), "Unexpected file format.\n") << name;
+        EXPECT_EQ(shown.out, "") << name;
+    }
+    RunResult missing = cli({"shortcut", "show", (dir.path / "none.tks").string()});
+    EXPECT_EQ(missing.exitCode, 3);
+}

@@ -1,0 +1,197 @@
+// tonalink-cli send against the modem simulator: the lines, their order and
+// their spacing on real time, the log records, and cancelling by signal.
+#include "child_process.h"
+
+#include <algorithm>
+#include <csignal>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iostream>
+#include <regex>
+#include <thread>
+
+using namespace tonalink::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Line {
+    int64_t ms;
+    std::string text;
+};
+
+// A small pager type with short waits: WaitTime 1 s, CutTime 0 s, ten digits a part.
+const char* const kCallDat = "[Test]\r\n"
+                             "FreeStartCmd=7\r\nFreeEndCmd=8\r\nFormStartCmd=9\r\nMsgEndCmd=#\r\n"
+                             "MsgCount=10\r\nFreeToSuzi=/\r\nWaitTime=1\r\nCutTime=0\r\n"
+                             "MsgCancelCmd=0\r\n"
+                             "FormStyleCnt=1\r\nFm000=[01]OK\r\n"
+                             "FreeWordCnt=2\r\nFe000=[11]A\r\nFe001=[12]B\r\n"
+                             "NumberWordCnt=2\r\nNu000=[1]1\r\nNu001=[2]2\r\n";
+
+class CliSend : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::ofstream(data.path / "call.dat", std::ios::binary) << kCallDat;
+        fs::create_directories(config.path / "QUILLFERN");
+        link = (data.path / "modem").string();
+        simulator = std::make_unique<ChildProcess>(std::vector<std::string>{
+            TONALINK_MODEMSIM_PATH, "--log", (data.path / "lines.jsonl").string(), link});
+        for (int i = 0; i < 500 && !fs::exists(link); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        ASSERT_TRUE(fs::exists(link));
+    }
+
+    void settings(const std::string& ini) {
+        std::ofstream(config.path / "QUILLFERN" / "Tonalink.ini") << ini;
+    }
+
+    std::unique_ptr<ChildProcess> startSend(std::vector<std::string> args) {
+        args.insert(args.begin(), {TONALINK_CLI_PATH, "--dir", data.path.string(), "send", "--type",
+                                   "Test", "--call-number", "123", "--port", link});
+        return std::make_unique<ChildProcess>(
+            std::move(args),
+            std::map<std::string, std::string>{{"XDG_CONFIG_HOME", config.path.string()}});
+    }
+
+    std::vector<Line> lines() const {
+        std::vector<Line> out;
+        std::istringstream in(readWholeFile(data.path / "lines.jsonl"));
+        std::regex pattern(R"re(\{"t_ms":(\d+), ?"line":"(.*)"\})re");
+        for (std::string row; std::getline(in, row);) {
+            std::smatch m;
+            if (std::regex_match(row, m, pattern))
+                out.push_back({std::stoll(m[1]), m[2]});
+        }
+        return out;
+    }
+
+    // Asserts the lines and their spacing: each gap between two lines within
+    // 100 ms of the schedule's (each step's timer starts when the step before ran).
+    void expectSchedule(const std::vector<Line>& expected, const char* name) {
+        std::vector<Line> got = lines();
+        ASSERT_EQ(got.size(), expected.size()) << name;
+        std::vector<int64_t> errors;
+        for (std::size_t i = 0; i < got.size(); ++i) {
+            EXPECT_EQ(got[i].text, expected[i].text) << name << " line " << i;
+            if (i == 0)
+                continue;
+            int64_t gap = got[i].ms - got[i - 1].ms;
+            int64_t error = std::abs(gap - (expected[i].ms - expected[i - 1].ms));
+            errors.push_back(error);
+            EXPECT_LE(error, 100) << name << " line " << i << " " << got[i].text;
+        }
+        int64_t drift = (got.back().ms - got.front().ms) - expected.back().ms;
+        std::sort(errors.begin(), errors.end());
+        std::cout << "[timing] " << name << ": step error median " << errors[errors.size() / 2]
+                  << " ms, worst " << errors.back() << " ms; whole send " << drift << " ms late\n";
+    }
+
+    std::vector<std::string> logRecords() const {
+        std::vector<std::string> records;
+        std::istringstream in(readWholeFile(data.path / "bell.log"));
+        for (std::string row; std::getline(in, row);)
+            records.push_back(row);
+        // The three header lines first.
+        if (records.size() >= 3) {
+            EXPECT_EQ(records[0], "Tonalink with Win32 Message Log file\r");
+            EXPECT_EQ(records[1], "Date,Time,CallNo,Name,Type,Message,Command\r");
+            EXPECT_EQ(records[2], "\r");
+            records.erase(records.begin(), records.begin() + 3);
+        }
+        for (auto& r : records)
+            r = r.substr(18); // drop "yy/mm/dd,hh:mm:ss,"
+        return records;
+    }
+
+    TempDir data;
+    TempDir config;
+    std::string link;
+    std::unique_ptr<ChildProcess> simulator;
+};
+
+constexpr int64_t kFirstDial = 3500;
+constexpr int64_t kBetweenParts = 2000 + 2000 + 3500;
+
+} // namespace
+
+TEST_F(CliSend, SplitModeTwoPartsFollowTheSchedule) {
+    settings("[Setting]\nPhoneType=1\nDefaultOffTime=1\n");
+    auto send = startSend({"AB/12OK"});
+    ASSERT_EQ(send->wait(std::chrono::seconds(40)), 0) << send->err();
+    // dial, codes WaitTime later, hang-up DefaultOffTime + CutTime later.
+    const int64_t d1 = kFirstDial, d2 = d1 + 1000 + 1000 + kBetweenParts;
+    expectSchedule({{0, "ATZ0"},
+                    {d1, "ATDT123;"},
+                    {d1 + 1000, "ATDT071112812#;"},
+                    {d1 + 2000, "ATE1V1Q0H0"},
+                    {d2, "ATDT123;"},
+                    {d2 + 1000, "ATDT0901#;"},
+                    {d2 + 2000, "ATE1V1Q0H0"}},
+                   "split, two parts");
+    EXPECT_EQ(logRecords(), (std::vector<std::string>{"123,,Test,AB/12,\"071112812#\"\r",
+                                                      "123,,Test,OK,\"0901#\"\r"}));
+    EXPECT_NE(send->err().find("2/2"), std::string::npos);
+    EXPECT_NE(send->err().find("送信を終了しました。"), std::string::npos);
+}
+
+TEST_F(CliSend, NonSplitModeHoldsForTheCodeLength) {
+    settings("[Setting]\nPhoneType=0\nModemSw=1\nDefaultOffTime=9\n");
+    auto send = startSend({"--mode", "3", "12"});
+    ASSERT_EQ(send->wait(std::chrono::seconds(40)), 0) << send->err();
+    // Codes in the dial line after 1 + WaitTime/2 commas and DT on a pulse line;
+    // hang-up after (code length 3 + WaitTime 1 + CutTime 0) s, DefaultOffTime unused.
+    expectSchedule(
+        {{0, "ATZ0"}, {kFirstDial, "ATDP123,DT012#;"}, {kFirstDial + 4000, "ATE1V1Q0H0"}},
+        "non-split, one part");
+    EXPECT_EQ(logRecords(), (std::vector<std::string>{"123,,Test,12,\"012#\"\r"}));
+}
+
+TEST_F(CliSend, ThreePartsGoOutInReverseWithMsgSendC) {
+    settings("[Setting]\nPhoneType=1\nDefaultOffTime=1\n[Service]\nMsgSendC=1\n");
+    auto send = startSend({"--mode", "3",
+                           "1234567890"
+                           "1234567890"
+                           "12345"});
+    ASSERT_EQ(send->wait(std::chrono::seconds(60)), 0) << send->err();
+    std::vector<Line> expected{{0, "ATZ0"}};
+    const char* codes[] = {"ATDT012345#;", "ATDT01234567890#;", "ATDT01234567890#;"};
+    for (int k = 0; k < 3; ++k) {
+        int64_t dial = kFirstDial + k * (2000 + kBetweenParts);
+        expected.push_back({dial, "ATDT123;"});
+        expected.push_back({dial + 1000, codes[k]});
+        expected.push_back({dial + 2000, "ATE1V1Q0H0"});
+    }
+    expectSchedule(expected, "split, three parts reversed");
+    EXPECT_EQ(logRecords(), (std::vector<std::string>{"123,,Test,12345,\"012345#\"\r",
+                                                      "123,,Test,1234567890,\"01234567890#\"\r",
+                                                      "123,,Test,1234567890,\"01234567890#\"\r"}));
+    std::string progress = send->err();
+    EXPECT_LT(progress.find("3/3"), progress.find("2/3"));
+    EXPECT_LT(progress.find("2/3"), progress.find("1/3"));
+}
+
+TEST_F(CliSend, SignalCancelsWithOneHangUpAndNoRecordForThePartInFlight) {
+    settings("[Setting]\nPhoneType=1\nDefaultOffTime=5\n");
+    auto send = startSend({"AB"});
+    for (int i = 0; i < 1000 && lines().size() < 2; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    ASSERT_EQ(lines().size(), 2u) << "no dial line";
+    send->signal(SIGINT);
+    EXPECT_EQ(send->wait(std::chrono::seconds(10)), 4);
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    std::vector<Line> got = lines();
+    ASSERT_EQ(got.size(), 3u);
+    EXPECT_EQ(got[2].text, "ATE1V1Q0H0");
+    EXPECT_TRUE(logRecords().empty());
+    EXPECT_NE(send->err().find("送信をキャンセルしました。"), std::string::npos);
+}
+
+TEST_F(CliSend, AnUnsendableMessageDialsNothing) {
+    settings("[Setting]\nPhoneType=1\n");
+    auto send = startSend({"AZ"});
+    EXPECT_EQ(send->wait(std::chrono::seconds(10)), 1);
+    std::vector<Line> got = lines();
+    ASSERT_EQ(got.size(), 1u);
+    EXPECT_EQ(got[0].text, "ATZ0");
+}

@@ -1,0 +1,42 @@
+#include "cli_support.h"
+
+#include "app/settings_model.h"
+#include "json_writer.h"
+#include "platform/qt_settings_store.h"
+
+namespace tonalink::cli {
+
+Settings loadUserSettings() {
+    QtSettingsStore store;
+    Settings settings;
+    loadSettings(store, settings);
+    return settings;
+}
+
+std::optional<std::string> optionText(const CliContext& ctx, const ParsedArgs& args,
+                                      const std::string& name, const std::string& fallback) {
+    std::optional<std::string> given = args.value(name);
+    if (!given)
+        return fallback;
+    return ctx.toCp932(*given, "--" + name);
+}
+
+std::optional<PagerTypeCatalog> loadPagerType(const CliContext& ctx, const std::string& nameCp932,
+                                              int* exitCode) {
+    PagerTypeCatalog catalog(ctx.dir);
+    if (catalog.ListPagerTypes(false) != 0) {
+        ctx.err << "tonalink-cli: no readable call.dat in " << ctx.dir << "\n";
+        *exitCode = kExitFileError;
+        return std::nullopt;
+    }
+    std::optional<std::size_t> found = catalog.FindPagerTypeName(nameCp932);
+    if (!found) {
+        ctx.err << "tonalink-cli: call.dat has no pager type " << displayUtf8(nameCp932) << "\n";
+        *exitCode = kExitUsage;
+        return std::nullopt;
+    }
+    catalog.LoadPagerType(catalog.PagerTypeNames[*found]);
+    return catalog;
+}
+
+} // namespace tonalink::cli

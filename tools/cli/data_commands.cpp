@@ -1,0 +1,38 @@
+// `types` and `book`: the pager types and callees of the data folder.
+#include "cli_context.h"
+#include "json_writer.h"
+#include "pagerdata/pager_type_catalog.h"
+#include "pagerdata/phone_book.h"
+
+namespace tonalink::cli {
+
+int runTypes(const CliContext& ctx, const std::vector<std::string>& args) {
+    if (!args.empty())
+        return ctx.usage("types takes no arguments");
+    PagerTypeCatalog catalog(ctx.dir);
+    if (catalog.ListPagerTypes(false) != 0) {
+        ctx.err << "tonalink-cli: no readable call.dat in " << ctx.dir << "\n";
+        return kExitFileError;
+    }
+    for (const auto& name : catalog.PagerTypeNames)
+        ctx.out << displayUtf8(name) << "\n";
+    return kExitOk;
+}
+
+int runBook(const CliContext& ctx, const std::vector<std::string>& args) {
+    if (!args.empty())
+        return ctx.usage("book takes no arguments");
+    PhoneBook book(ctx.dir);
+    if (book.ListPhoneBook() != 0) {
+        ctx.err << "tonalink-cli: no readable maddress.dat in " << ctx.dir << "\n";
+        return kExitFileError;
+    }
+    for (const auto& name : book.PhoneBookNames) {
+        PhoneBookEntry entry = book.ReadPhoneBookEntry(name);
+        ctx.out << displayUtf8(name) << '\t' << displayUtf8(entry.PbType) << '\t'
+                << displayUtf8(entry.PbCallNo) << '\t' << entry.MsgGroup << "\n";
+    }
+    return kExitOk;
+}
+
+} // namespace tonalink::cli

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tonalink::cli {
+
+// Builds one JSON object. Text fields take CP932 bytes and are written as UTF-8;
+// bytes that are not valid CP932 are shown as U+FFFD (display only).
+class JsonObject {
+public:
+    JsonObject& text(std::string_view key, std::string_view cp932);
+    JsonObject& number(std::string_view key, int64_t value);
+    JsonObject& texts(std::string_view key, const std::vector<std::string>& cp932);
+    JsonObject& numbers(std::string_view key, const std::vector<int32_t>& values);
+    std::string str() const { return "{" + body_ + "}"; }
+
+private:
+    void key(std::string_view name);
+    std::string body_;
+};
+
+// CP932 bytes as UTF-8 for display, invalid bytes as U+FFFD.
+std::string displayUtf8(std::string_view cp932);
+
+} // namespace tonalink::cli
