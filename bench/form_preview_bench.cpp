@@ -1,0 +1,102 @@
+// Keystroke to preview on the main form: every key typed into the message runs the
+// whole preview (collect, convert, encode, show). A 1,000-character message is
+// typed key by key; the counters give the median and the worst key.
+
+#include "app/command_dispatcher.h"
+#include "app/current_send.h"
+#include "app/dialog_units.h"
+#include "app/settings.h"
+#include "app/tonalink_app.h"
+#include "encoder/encoder.h"
+#include "modem/call_settings.h"
+#include "modem/line_sink.h"
+#include "modem/send_log.h"
+#include "pagerdata/pager_type_catalog.h"
+#include "pagerdata/phone_book.h"
+#include "ui/form_clock.h"
+#include "ui/form_ids.h"
+#include "ui/tonalink_view.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <vector>
+
+using namespace tonalink;
+
+namespace {
+
+class NoModem : public LineSink {
+public:
+    void writeLine(const std::string&) override {}
+};
+
+void BM_KeystrokeToPreview(benchmark::State& state) {
+    Settings settings;
+    PagerTypeCatalog pagerTypes{TONALINK_SAMPLE_DATA_DIR};
+    PhoneBook phoneBook{TONALINK_SAMPLE_DATA_DIR};
+    CurrentSend currentSend;
+    Encoder encoder;
+    CallState callState;
+    SendLog sendLog{QDir::tempPath().toStdString()};
+    NoModem modem;
+    FormClock clock;
+    CommandDispatcher commands;
+    CTonalinkView view(FormContext{settings,
+                                   pagerTypes,
+                                   phoneBook,
+                                   currentSend,
+                                   encoder,
+                                   callState,
+                                   sendLog,
+                                   modem,
+                                   clock,
+                                   commands,
+                                   {},
+                                   {}});
+    view.show();
+    view.RefreshFormLists(false);
+    auto* types = qobject_cast<QComboBox*>(GetDlgItem(&view, form_id::kPagerType));
+    types->setCurrentIndex(types->findText(QString::fromUtf8("フリーワード標準")));
+    view.OnSelChangePagerType();
+    auto* message = qobject_cast<QPlainTextEdit*>(GetDlgItem(&view, form_id::kMessage));
+
+    const QString kana = QString::fromUtf8("アイウエオカキクケコサシスセソタチツテト");
+    const int length = static_cast<int>(state.range(0));
+    std::vector<double> keyMicros;
+    for (auto _ : state) {
+        state.PauseTiming();
+        message->clear();
+        state.ResumeTiming();
+        for (int i = 0; i < length; ++i) {
+            const auto start = std::chrono::steady_clock::now();
+            QTest::sendKeyEvent(QTest::Click, message, Qt::Key_unknown,
+                                QString(kana[i % kana.size()]), Qt::NoModifier);
+            keyMicros.push_back(
+                std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
+                    .count());
+        }
+    }
+    std::sort(keyMicros.begin(), keyMicros.end());
+    state.counters["median_key_us"] = keyMicros[keyMicros.size() / 2];
+    state.counters["worst_key_us"] = keyMicros.back();
+    state.counters["keys"] = static_cast<double>(keyMicros.size());
+}
+BENCHMARK(BM_KeystrokeToPreview)->Arg(1000)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    CTonalinkApp app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
