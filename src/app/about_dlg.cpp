@@ -70,8 +70,10 @@ void CAboutDlg::buildControls() {
     du.place(line, 5, 140, 201, 1);
     line->setFixedHeight(2);
 
-    m_memoryLine = addSunkenLine(this, du, 279, 35, 146, 115, 10);
-    m_diskLine = addSunkenLine(this, du, 280, 35, 161, 115, 9);
+    // The template's lines start at x 35, room for a drive letter; a mount point
+    // needs more, so they reach left to the margin (they are right-aligned).
+    m_memoryLine = addSunkenLine(this, du, 279, 5, 146, 145, 10);
+    m_diskLine = addSunkenLine(this, du, 280, 5, 161, 145, 9);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     setControlId(ok, 1);
@@ -90,10 +92,17 @@ void CAboutDlg::OnInitDialog() {
     m_strMemory = memory ? QStringLiteral("利用可能なメモリ ： %1 KB").arg(*memory / 1024)
                          : QStringLiteral("Unavailable");
     const std::optional<FreeSpace> disk = m_figures.freeSpace();
-    m_strDisk = disk ? QStringLiteral("ディスク %1: の空き容量 ： %2 KB")
-                           .arg(disk->mountPoint)
-                           .arg(disk->bytesFree / 1024)
-                     : QStringLiteral("Unavailable");
+    if (disk) {
+        const QString format = QStringLiteral("ディスク %1: の空き容量 ： %2 KB");
+        const QString rest = format.arg(QString(), QString::number(disk->bytesFree / 1024));
+        // A long mount point is shortened in the middle so the figure stays readable.
+        const QFontMetrics metrics(m_diskLine->font());
+        const int room = m_diskLine->contentsRect().width() - metrics.horizontalAdvance(rest) - 4;
+        m_strDisk = format.arg(metrics.elidedText(disk->mountPoint, Qt::ElideMiddle, room),
+                               QString::number(disk->bytesFree / 1024));
+    } else {
+        m_strDisk = QStringLiteral("Unavailable");
+    }
     m_memoryLine->setText(m_strMemory);
     m_diskLine->setText(m_strDisk);
 }
