@@ -129,6 +129,16 @@ bool CTonalinkApp::InitInstance() {
         m_instanceGuard->notifyRunningInstance();
         return false;
     }
+    m_endRequested = false;
+    // From here on, a termination request or the end of the session closes the main
+    // window as its close box does, so the exit sequence runs.
+    if (!m_terminationSignals) {
+        m_terminationSignals = new TerminationSignals(this);
+        connect(m_terminationSignals, &TerminationSignals::terminationRequested, this,
+                &CTonalinkApp::closeMainWindow);
+        connect(this, &QGuiApplication::commitDataRequest, this, &CTonalinkApp::closeMainWindow,
+                Qt::DirectConnection);
+    }
     // 3. The settings store.
     if (!m_store) {
         m_ownStore = std::make_unique<QtSettingsStore>();
@@ -157,13 +167,6 @@ bool CTonalinkApp::InitInstance() {
     if (frame)
         frame->DragAcceptFiles();
 
-    if (!m_terminationSignals) {
-        m_terminationSignals = new TerminationSignals(this);
-        connect(m_terminationSignals, &TerminationSignals::terminationRequested, this,
-                &CTonalinkApp::closeMainWindow);
-        connect(this, &QGuiApplication::commitDataRequest, this, &CTonalinkApp::closeMainWindow,
-                Qt::DirectConnection);
-    }
     // Without a main window the program ends through its exit sequence at once.
     m_exitCode = frame ? 0 : 1;
     return true;
@@ -188,7 +191,8 @@ int CTonalinkApp::ExitInstance() {
 int CTonalinkApp::Run() {
     if (!InitInstance())
         return 0;
-    if (mainWindow())
+    // A window closed during start-up (a termination request) ends the program at once.
+    if (mainWindow() && mainWindow()->isVisible() && !m_endRequested)
         exec();
     return ExitInstance();
 }
@@ -240,6 +244,7 @@ void CTonalinkApp::ActivateMainWindow() {
 }
 
 void CTonalinkApp::closeMainWindow() {
+    m_endRequested = true;
     CMainFrame* frame = mainWindow();
     if (frame && frame->isVisible())
         frame->close();

@@ -95,6 +95,7 @@ private:
     UrlOpener m_openUrl;
     FormFactory m_formFactory;
     int m_exitCode = 0;
+    bool m_endRequested = false;
     SingleInstanceGuard* m_instanceGuard = nullptr;
     TerminationSignals* m_terminationSignals = nullptr;
     std::unique_ptr<CSingleDocTemplate> m_docTemplate;
