@@ -16,19 +16,6 @@ void setError(std::string* error, const std::string& what) {
         *error = what + ": " + std::strerror(errno);
 }
 
-bool writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
 mode_t currentUmask() {
     mode_t mask = ::umask(0);
     ::umask(mask);
@@ -47,6 +34,19 @@ bool asciiEqualIgnoringCase(std::string_view a, std::string_view b) {
 }
 
 } // namespace
+
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
 
 std::optional<std::string> readFileBounded(const std::string& path, std::size_t maxBytes,
                                            std::string* error) {

@@ -17,6 +17,9 @@ std::optional<std::string> readFileBounded(const std::string& path, std::size_t 
 bool writeFileAtomically(const std::string& path, std::string_view bytes,
                          std::string* error = nullptr);
 
+// Writes every byte to an open descriptor, retrying short and interrupted writes.
+bool writeAll(int fd, std::string_view bytes);
+
 // Appends and flushes to disk; creates the file when missing.
 bool appendToFile(const std::string& path, std::string_view bytes, std::string* error = nullptr);
 

@@ -62,19 +62,6 @@ std::string toTextMode(std::string_view bytes) {
     return out;
 }
 
-bool writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
 std::string reason(const std::string& path) {
     return path + ": " + std::strerror(errno);
 }
