@@ -1,6 +1,7 @@
 // tonalink-cli send against the modem simulator: the lines, their order and
 // their spacing on real time, the log records, and cancelling by signal.
 #include "child_process.h"
+#include "dtmf_decoder.h"
 
 #include <algorithm>
 #include <csignal>
@@ -36,7 +37,8 @@ protected:
         fs::create_directories(config.path / "QUILLFERN");
         link = (data.path / "modem").string();
         simulator = std::make_unique<ChildProcess>(std::vector<std::string>{
-            TONALINK_MODEMSIM_PATH, "--log", (data.path / "lines.jsonl").string(), link});
+            TONALINK_MODEMSIM_PATH, "--log", (data.path / "lines.jsonl").string(), "--wav",
+            (data.path / "line.wav").string(), link});
         for (int i = 0; i < 500 && !fs::exists(link); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         ASSERT_TRUE(fs::exists(link));
@@ -133,6 +135,17 @@ TEST_F(CliSend, SplitModeTwoPartsFollowTheSchedule) {
                                                       "123,,Test,OK,\"0901#\"\r"}));
     EXPECT_NE(send->err().find("2/2"), std::string::npos);
     EXPECT_NE(send->err().find("送信を終了しました。"), std::string::npos);
+
+    // What a real modem would have put on the line, heard by an independent decoder.
+    simulator->signal(SIGINT);
+    ASSERT_EQ(simulator->wait(std::chrono::seconds(5)), 0);
+    std::optional<std::string> digits = decodeDtmfWav(data.path / "line.wav");
+    if (!digits)
+        GTEST_SKIP() << "multimon-ng is not installed";
+    EXPECT_EQ(*digits, "123"
+                       "071112812#"
+                       "123"
+                       "0901#");
 }
 
 TEST_F(CliSend, NonSplitModeHoldsForTheCodeLength) {

@@ -1,83 +1,41 @@
 // Runs the built simulator on a pseudo-terminal as a client would and checks its
 // answers, its log and, through the independent decoder multimon-ng, its audio.
 
+#include "child_process.h"
+#include "dtmf_decoder.h"
+
 #include <cerrno>
 #include <chrono>
 #include <csignal>
-#include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <regex>
-#include <spawn.h>
 #include <sstream>
-#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
+using namespace tonalink::test;
 namespace fs = std::filesystem;
 
 namespace {
 
-struct TempDir {
-    fs::path path;
-    TempDir() {
-        std::string t = (fs::temp_directory_path() / "tl-modemsim-XXXXXX").string();
-        path = ::mkdtemp(t.data());
-    }
-    ~TempDir() { fs::remove_all(path); }
-};
+std::vector<std::string> simulatorArgs(std::vector<std::string> args) {
+    args.insert(args.begin(), TONALINK_MODEMSIM_PATH);
+    return args;
+}
+
+int stopWith(ChildProcess& simulator, int signal) {
+    simulator.signal(signal);
+    return simulator.wait(std::chrono::seconds(5));
+}
 
 int64_t nowMs() {
     using namespace std::chrono;
     return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
 }
-
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-class Simulator {
-public:
-    explicit Simulator(std::vector<std::string> args) {
-        args.insert(args.begin(), TONALINK_MODEMSIM_PATH);
-        std::vector<char*> argv;
-        for (std::string& a : args)
-            argv.push_back(a.data());
-        argv.push_back(nullptr);
-        if (::posix_spawn(&m_pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0)
-            m_pid = -1;
-    }
-    ~Simulator() {
-        if (m_pid > 0) {
-            ::kill(m_pid, SIGKILL);
-            ::waitpid(m_pid, nullptr, 0);
-        }
-    }
-
-    // Exit status after the signal, or -1 when it did not end within 5 s.
-    int stop(int signal) {
-        ::kill(m_pid, signal);
-        return waitForExit();
-    }
-    int waitForExit() {
-        for (int i = 0; i < 500; ++i) {
-            int status = 0;
-            if (::waitpid(m_pid, &status, WNOHANG) == m_pid) {
-                m_pid = -1;
-                return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        return -1;
-    }
-
-private:
-    pid_t m_pid = -1;
-};
 
 bool waitForLink(const fs::path& link) {
     for (int i = 0; i < 500; ++i) {
@@ -117,34 +75,6 @@ private:
     int m_fd;
 };
 
-std::string findOnPath(const std::string& program) {
-    const char* path = std::getenv("PATH");
-    std::stringstream dirs(path ? path : "");
-    for (std::string dir; std::getline(dirs, dir, ':');) {
-        const fs::path candidate = fs::path(dir) / program;
-        if (::access(candidate.c_str(), X_OK) == 0)
-            return candidate;
-    }
-    return {};
-}
-
-// Digits multimon-ng hears in 22050 Hz 16-bit mono raw audio.
-std::string decodeDtmf(const std::string& multimon, const fs::path& raw) {
-    const std::string command = multimon + " -q -c -a DTMF -t raw " + raw.string() + " 2>/dev/null";
-    std::FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return "popen failed";
-    std::string digits;
-    char line[256];
-    while (std::fgets(line, sizeof line, pipe) != nullptr) {
-        std::string text(line);
-        if (text.rfind("DTMF: ", 0) == 0 && text.size() > 6)
-            digits += text[6];
-    }
-    ::pclose(pipe);
-    return digits;
-}
-
 class ModemSimulator : public testing::Test {
 protected:
     TempDir dir;
@@ -156,7 +86,7 @@ protected:
 TEST_F(ModemSimulator, AnswersAndLogsEveryLineAcrossReopens) {
     fs::create_symlink("/nonexistent/stale", link);
     const int64_t start = nowMs();
-    Simulator sim({"--log", log, link});
+    ChildProcess sim(simulatorArgs({"--log", log, link}));
     ASSERT_TRUE(waitForLink(link));
     {
         Client client(link);
@@ -170,13 +100,13 @@ TEST_F(ModemSimulator, AnswersAndLogsEveryLineAcrossReopens) {
         EXPECT_EQ(client.command("AT\"\x82\xa0\r\n"), "OK\r\n");
         EXPECT_EQ(client.command("ATE1V1Q0H0\r\n"), "OK\r\n");
     }
-    EXPECT_EQ(sim.stop(SIGTERM), 0);
+    EXPECT_EQ(stopWith(sim, SIGTERM), 0);
     const int64_t end = nowMs();
     EXPECT_FALSE(fs::exists(fs::symlink_status(link)));
 
     const std::vector<std::string> expected = {"ATZ0", "ATDT0,123;", "AT\\\"\\u0082\\u00a0",
                                                "ATE1V1Q0H0"};
-    std::istringstream records(readFile(log));
+    std::istringstream records(readWholeFile(log));
     const std::regex record(R"re(\{"t_ms":(\d+),"line":"(.*)"\})re");
     std::vector<std::string> lines;
     int64_t previous = start;
@@ -194,21 +124,18 @@ TEST_F(ModemSimulator, AnswersAndLogsEveryLineAcrossReopens) {
 
 TEST_F(ModemSimulator, RefusesToReplaceAFileAndLeavesItAlone) {
     { std::ofstream(link) << "keep me"; }
-    Simulator sim({link});
-    EXPECT_EQ(sim.waitForExit(), 1);
-    EXPECT_EQ(readFile(link), "keep me");
+    ChildProcess sim(simulatorArgs({link}));
+    EXPECT_EQ(sim.wait(std::chrono::seconds(5)), 1);
+    EXPECT_EQ(readWholeFile(link), "keep me");
 }
 
 TEST_F(ModemSimulator, RejectsAMissingLinkArgument) {
-    Simulator sim({"--log", log});
-    EXPECT_EQ(sim.waitForExit(), 2);
+    ChildProcess sim(simulatorArgs({"--log", log}));
+    EXPECT_EQ(sim.wait(std::chrono::seconds(5)), 2);
 }
 
 TEST_F(ModemSimulator, RenderedLineAudioDecodesToTheDialledTones) {
-    const std::string multimon = findOnPath("multimon-ng");
-    if (multimon.empty())
-        GTEST_SKIP() << "multimon-ng is not installed";
-    Simulator sim({"--log", log, "--wav", wav, link});
+    ChildProcess sim(simulatorArgs({"--log", log, "--wav", wav, link}));
     ASSERT_TRUE(waitForLink(link));
     {
         Client client(link);
@@ -216,16 +143,12 @@ TEST_F(ModemSimulator, RenderedLineAudioDecodesToTheDialledTones) {
                                  "ATDP45,DT60;\r\n", "ATE1V1Q0H0\r\n"})
             ASSERT_EQ(client.command(line), "OK\r\n") << line;
     }
-    EXPECT_EQ(sim.stop(SIGINT), 0);
+    EXPECT_EQ(stopWith(sim, SIGINT), 0);
 
-    // The header is checked byte for byte by the unit tests; multimon-ng takes the samples raw.
-    const std::string file = readFile(wav);
-    ASSERT_GT(file.size(), 44u);
-    ASSERT_EQ(file.substr(0, 4), "RIFF");
-    const fs::path raw = dir.path / "line.raw";
-    std::ofstream(raw, std::ios::binary) << file.substr(44);
-    // The pulse-dialled 45 is silent on the line.
-    EXPECT_EQ(decodeDtmf(multimon, raw), "0123#1*2987760");
+    const std::optional<std::string> digits = decodeDtmfWav(wav);
+    if (!digits)
+        GTEST_SKIP() << "multimon-ng is not installed";
+    EXPECT_EQ(*digits, "0123#1*2987760");
 }
 
 } // namespace
