@@ -13,6 +13,7 @@
 #include "platform/qt_settings_store.h"
 #include "platform/single_instance_guard.h"
 #include "platform/termination_signals.h"
+#include "ui/tonalink_view.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -66,7 +67,8 @@ CTonalinkApp& tonalinkApp() {
 }
 
 CTonalinkApp::CTonalinkApp(int& argc, char** argv)
-    : QApplication(argc, argv),
+    : QApplication(argc, argv), pagerTypes(QDir::currentPath().toStdString()),
+      phoneBook(QDir::currentPath().toStdString()),
       sendLog(QDir::currentPath().toStdString(),
               [](SendLogNotice notice, const std::string& detail) {
                   messageBox(sendLogNoticeText(notice, detail), MsgIcon::Exclamation);
@@ -82,6 +84,8 @@ CTonalinkApp::CTonalinkApp(int& argc, char** argv)
     setWindowIcon(programIcon());
     // Only the main window's closing ends the program, even with a dialog still open.
     setQuitOnLastWindowClosed(false);
+    // Menu items show text only; the pictures belong to the tool bar.
+    setAttribute(Qt::AA_DontShowIconsInMenus);
     commandLine = shortcutPathFromArguments(arguments());
     registerCommands();
 }
@@ -145,7 +149,9 @@ bool CTonalinkApp::InitInstance() {
         m_store = m_ownStore.get();
     }
     // 4. The single-document structure.
-    m_docTemplate = std::make_unique<CSingleDocTemplate>(m_commands, *m_store, m_formFactory);
+    m_docTemplate = std::make_unique<CSingleDocTemplate>(
+        m_commands, *m_store,
+        m_formFactory ? m_formFactory : FormFactory([this] { return createMainForm(); }));
     connect(m_docTemplate.get(), &CSingleDocTemplate::frameCreated, this,
             &CTonalinkApp::onFrameCreated);
     // 5. (Three-dimensional controls are the toolkit's own look.)
@@ -215,6 +221,23 @@ void CTonalinkApp::registerCommands() {
     for (int id :
          {cmd::kHelpIndex, cmd::kHelpUsing, cmd::kContextHelp, cmd::kHelp, cmd::kDefaultHelp})
         m_commands.setHandler(id, this, [this, id] { WinHelp(id); });
+}
+
+CFormView* CTonalinkApp::createMainForm() {
+    auto* view = new CTonalinkView(FormContext{settings,
+                                               pagerTypes,
+                                               phoneBook,
+                                               currentSend,
+                                               encoder,
+                                               callState,
+                                               sendLog,
+                                               serialPort,
+                                               clock,
+                                               m_commands,
+                                               {},
+                                               {}});
+    view->registerCommands();
+    return view;
 }
 
 void CTonalinkApp::onFrameCreated(CMainFrame* frame) {

@@ -3,8 +3,11 @@
 #include "app/command_dispatcher.h"
 #include "app/current_send.h"
 #include "app/settings.h"
-#include "encoder/message_parts.h"
+#include "encoder/encoder.h"
+#include "modem/call_settings.h"
 #include "modem/send_log.h"
+#include "pagerdata/pager_type_catalog.h"
+#include "pagerdata/phone_book.h"
 #include "platform/serial_port.h"
 #include "ui/form_clock.h"
 
@@ -48,8 +51,11 @@ public:
 
     // --- program-wide state ---
     Settings settings;
+    PagerTypeCatalog pagerTypes;
+    PhoneBook phoneBook;
     CurrentSend currentSend;
-    MessageParts parts;
+    Encoder encoder;
+    CallState callState;
     FormClock clock;
     SendLog sendLog;
     SerialPort serialPort;
@@ -66,7 +72,7 @@ public:
     void setFileDialogService(FileDialogService* service);
     void setSettingsStore(SettingsStore* store);
     void setUrlOpener(UrlOpener opener);
-    // What the frame shows as its client area (the main form).
+    // What the frame shows as its client area; empty: the main form.
     void setFormFactory(FormFactory factory) { m_formFactory = std::move(factory); }
 
     CMainFrame* mainWindow() const;
@@ -82,6 +88,7 @@ public:
 
 private:
     void registerCommands();
+    CFormView* createMainForm();
     void onFrameCreated(CMainFrame* frame);
     void closeMainWindow();
 
