@@ -1,0 +1,20 @@
+# cmake --install: the program and its tools, the user guide, and the desktop files
+# in their freedesktop places.
+install(TARGETS tonalink RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+foreach(tool tonalink-cli tonalink-modemsim)
+    if(TARGET ${tool})
+        install(TARGETS ${tool} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    endif()
+endforeach()
+
+set(TL_RES ${PROJECT_SOURCE_DIR}/res)
+install(FILES ${TL_RES}/help/Tonalink.html DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${TL_RES}/desktop/tonalink.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${TL_RES}/desktop/tonalink-mime.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME tonalink.xml)
+foreach(size 16 22 24 32 48 64 128 256)
+    install(FILES ${TL_RES}/icons/tonalink-${size}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            RENAME tonalink.png)
+endforeach()
+install(FILES ${TL_RES}/icons/tonalink.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
