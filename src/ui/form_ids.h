@@ -29,5 +29,7 @@ inline constexpr int kCustom3 = 259;
 
 inline constexpr int kCallNumberLimit = 20;
 inline constexpr int kPasswordLimit = 4;
+// What a multi-line edit of the system holds at most, in UTF-16 units.
+inline constexpr int kMessageLimit = 32767;
 
 } // namespace tonalink::form_id

@@ -29,7 +29,10 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QShortcut>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTime>
+#include <algorithm>
 
 namespace tonalink {
 
@@ -225,7 +228,33 @@ void CTonalinkView::OnSend() {
 }
 
 void CTonalinkView::OnChangeMessage() {
+    if (messageExcess() > 0) {
+        // Like the system's edit, the message refuses text beyond its limit. The
+        // edit that brought it is still under way: cut once it is done, and that
+        // change comes back here.
+        QMetaObject::invokeMethod(
+            this, [this] { cutMessageExcess(); }, Qt::QueuedConnection);
+        return;
+    }
     UpdatePreview();
+}
+
+int CTonalinkView::messageExcess() const {
+    return m_c.message->document()->characterCount() - 1 - form_id::kMessageLimit;
+}
+
+void CTonalinkView::cutMessageExcess() {
+    const int excess = messageExcess();
+    if (excess <= 0) {
+        return;
+    }
+    // The excess is what was just put in before the caret, or else the end.
+    QTextCursor cursor = m_c.message->textCursor();
+    const int length = m_c.message->document()->characterCount() - 1;
+    const int end = cursor.position() >= excess ? cursor.position() : length;
+    cursor.setPosition(end - excess);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
 }
 
 void CTonalinkView::OnChangeCallNumber() {

@@ -76,6 +76,8 @@ private:
     void connectControls();
     void LoadPagerType();
     void openKeyboardContextMenu();
+    int messageExcess() const;
+    void cutMessageExcess();
     void endStartupWaitCursor();
 
     FormContext m_ctx;

@@ -392,3 +392,22 @@ TEST_F(FormTest, MissingPagerTypeFileIsReportedOnTheFirstTick) {
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->count(), 0);
 }
+
+TEST_F(FormTest, MessageRefusesTextBeyondTheEditLimit) {
+    choose(id::kPagerType, kStandard);
+    auto* message = control<QPlainTextEdit>(id::kMessage);
+    typeKeys(message, utf8("アイ"));
+    message->moveCursor(QTextCursor::Start);
+    QGuiApplication::clipboard()->setText(QString(id::kMessageLimit, QChar(u'ウ')));
+    message->paste();
+    QCoreApplication::processEvents();
+    const QString kept = message->toPlainText();
+    ASSERT_EQ(kept.size(), id::kMessageLimit);
+    EXPECT_EQ(kept.left(3), utf8("ウウウ"));
+    EXPECT_EQ(kept.right(2), utf8("アイ")); // what was there stays
+    EXPECT_EQ(currentSend.MessageText.size(), 2u * id::kMessageLimit);
+
+    message->setPlainText(QString(id::kMessageLimit + 5, QChar(u'エ')));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(message->toPlainText().size(), id::kMessageLimit);
+}

@@ -204,3 +204,31 @@ TEST_F(SendFlowTest, EmptyOrUnencodableMessageDialsNothing) {
     EXPECT_TRUE(callLines().empty());
     EXPECT_TRUE(sendLog.logLines().empty());
 }
+
+TEST_F(SendFlowTest, ShortcutSendEndsTheProgramOnlyWhenItSucceeded) {
+    settings.ShoutCutEnd = 1;
+    int exits = 0;
+    QObject owner;
+    commands.setHandler(cmd::kAppExit, &owner, [&exits] { ++exits; });
+    fillForm(utf8("アイ"));
+    const auto sendOnThirdTick = [this] {
+        view->MakeShortcutSendPending();
+        for (int tick = 0; tick < 4; ++tick) {
+            ASSERT_TRUE(timers.clock->fire(CTonalinkView::kClockTimer));
+        }
+        QCoreApplication::processEvents();
+    };
+
+    // Cancelled: the program stays and says so.
+    whenModalOpens<CCallDlg>([](CCallDlg* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
+    sendOnThirdTick();
+    EXPECT_EQ(exits, 0);
+    EXPECT_EQ(messageBoxes().shown,
+              std::vector<ShownMessage>({{utf8("送信をキャンセルしました。"), MsgIcon::Stop}}));
+
+    messageBoxes().shown.clear();
+    sendOnThirdTick();
+    EXPECT_EQ(exits, 1);
+    EXPECT_TRUE(messageBoxes().shown.empty());
+    EXPECT_EQ(sendLog.logLines().size(), 1u);
+}
