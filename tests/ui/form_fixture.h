@@ -10,9 +10,9 @@
 #include "pagerdata/pager_type_catalog.h"
 #include "pagerdata/phone_book.h"
 #include "platform/serial_port.h"
+#include "pty_pair.h"
 #include "recording_message_boxes.h"
 #include "test_timers.h"
-#include "timed_pty_reader.h"
 #include "ui/form_clock.h"
 #include "ui/tonalink_view.h"
 
@@ -80,8 +80,7 @@ protected:
         devices[0] = pty.slavePath();
         ASSERT_TRUE(pty.ok());
         ASSERT_EQ(port.open(0, devices), 1);
-        reader = std::make_unique<TimedPtyReader>(pty);
-        ASSERT_TRUE(reader->waitForLines(1, 2000)); // the reset line
+        ASSERT_EQ(modemLines(), std::vector<std::string>({"ATZ0\r\n"}));
 
         view = std::make_unique<CTonalinkView>(
             FormContext{settings, pagerTypes, phoneBook, currentSend, encoder, callState, sendLog,
@@ -99,7 +98,6 @@ protected:
     void TearDown() override {
         view.reset();
         port.close();
-        reader.reset();
     }
     // Fixtures change settings or timers here, before the form is built.
     virtual void configure() {}
@@ -126,6 +124,18 @@ protected:
         return {};
     }
     bool enabled(int id) const { return control(id)->isEnabled(); }
+
+    // The lines the modem received since the last look, each with its CR LF. The
+    // pseudo-terminal keeps what was written, so a finished call can be read whole.
+    std::vector<std::string> modemLines() {
+        m_received += pty.read(SIZE_MAX, 100);
+        std::vector<std::string> lines;
+        for (std::size_t end; (end = m_received.find('\n')) != std::string::npos;) {
+            lines.push_back(m_received.substr(0, end + 1));
+            m_received.erase(0, end + 1);
+        }
+        return lines;
+    }
 
     // Chooses an item of a drop-down box as the user does.
     void choose(int boxId, const QString& item) {
@@ -155,8 +165,10 @@ protected:
     CommandDispatcher commands;
     TestTimerFactory timers;
     int shortcutApplies = 0;
-    std::unique_ptr<TimedPtyReader> reader;
     std::unique_ptr<CTonalinkView> view;
+
+private:
+    std::string m_received;
 };
 
 } // namespace tonalink::test

@@ -85,6 +85,9 @@ struct UnsendableText {
     const char* name;
     const char* text;
 };
+void PrintTo(const UnsendableText& t, std::ostream* os) {
+    *os << t.name;
+}
 
 class UnsendableMessageTest : public FormTest,
                               public testing::WithParamInterface<UnsendableText> {};
