@@ -212,6 +212,15 @@ TEST_F(FormTest, MessageModeIsCollectedAndFocusReturnsToTheMessage) {
     EXPECT_EQ(text(id::kCodePreview), "12");
     EXPECT_EQ(text(id::kCount), "2/30");
     EXPECT_EQ(view->focusWidget(), control(id::kMessage));
+
+    // Closing the list without a choice also sends the user back to the message.
+    control(id::kCallNumber)->setFocus();
+    auto* mode = control<QComboBox>(id::kMessageMode);
+    mode->showPopup();
+    mode->hidePopup();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(mode->currentIndex(), 3);
+    EXPECT_EQ(view->focusWidget(), control(id::kMessage));
 }
 
 TEST_F(FormTest, ClearCalleeEmptiesTheFieldsAndFollowsThePagerType) {
