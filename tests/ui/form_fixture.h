@@ -90,8 +90,11 @@ protected:
         // Shortcuts such as Shift+F10 only reach the active window.
         QApplication::setActiveWindow(view.get());
         view->OnInitialUpdate();
+        // The start-up tick.
         if (timers.clock) {
-            ASSERT_TRUE(timers.clock->fire(CTonalinkView::kClockTimer)); // the start-up tick
+            ASSERT_TRUE(timers.clock->fire(CTonalinkView::kClockTimer));
+        } else {
+            ASSERT_TRUE(QTest::qWaitFor([this] { return clock.startupDone; }, 2000));
         }
         messageBoxes().shown.clear();
     }

@@ -221,3 +221,26 @@ TEST_F(SendFlowTest, ShortcutSendEndsTheProgramOnlyWhenItSucceeded) {
     EXPECT_TRUE(messageBoxes().shown.empty());
     EXPECT_EQ(sendLog.logLines().size(), 1u);
 }
+
+class RunningClockSendTest : public SendFlowTest {
+protected:
+    void configure() override {
+        SendFlowTest::configure();
+        timers.allScaled = true; // the form's clock runs on real timers too
+    }
+};
+
+TEST_F(RunningClockSendTest, FormClockKeepsTickingDuringTheCall) {
+    fillForm(utf8("アイ"));
+    int ticksDuringCall = -1;
+    whenModalOpens<CCallDlg>([this, &ticksDuringCall](CCallDlg* dialog) {
+        const int atStart = clock.tickCount;
+        QObject::connect(dialog, &QDialog::finished, [this, atStart, &ticksDuringCall] {
+            ticksDuringCall = clock.tickCount - atStart;
+        });
+    });
+    press(id::kSend);
+    // The call takes 28.5 scaled seconds, the clock ticks every scaled second.
+    EXPECT_GE(ticksDuringCall, 20);
+    EXPECT_EQ(messageBoxes().shown.back().text, utf8("送信を終了しました。"));
+}
