@@ -133,7 +133,8 @@ bool appendToFile(const std::string& path, std::string_view bytes, std::string* 
 
 std::optional<std::string> findFileIgnoringCase(const std::string& dir, std::string_view name) {
     std::error_code ec;
-    std::filesystem::path base = dir.empty() ? std::filesystem::current_path(ec) : std::filesystem::path(dir);
+    std::filesystem::path base =
+        dir.empty() ? std::filesystem::current_path(ec) : std::filesystem::path(dir);
     if (ec)
         return std::nullopt;
     std::filesystem::path exact = base / std::string(name);
@@ -141,8 +142,7 @@ std::optional<std::string> findFileIgnoringCase(const std::string& dir, std::str
         return std::filesystem::absolute(exact, ec).lexically_normal().string();
     std::filesystem::directory_iterator it(base, ec), end;
     for (; !ec && it != end; it.increment(ec)) {
-        if (asciiEqualIgnoringCase(it->path().filename().string(), name) &&
-            it->is_regular_file(ec))
+        if (asciiEqualIgnoringCase(it->path().filename().string(), name) && it->is_regular_file(ec))
             return std::filesystem::absolute(it->path(), ec).lexically_normal().string();
     }
     return std::nullopt;

@@ -8,7 +8,7 @@ TEST(Cp932, RoundTripsKanaKanjiAndAscii) {
     const std::string utf8 = "ｸﾞﾙｰﾌﾟ1 アイウ 漢字 abc";
     auto bytes = cp932::fromUtf8(utf8);
     ASSERT_TRUE(bytes);
-    EXPECT_EQ(bytes->substr(0, 2), "\xB8\xDE");         // half-width ｸﾞ: one byte each
+    EXPECT_EQ(bytes->substr(0, 2), "\xB8\xDE"); // half-width ｸﾞ: one byte each
     EXPECT_NE(bytes->find("\x83\x41\x83\x43\x83\x45"), std::string::npos); // アイウ
     EXPECT_EQ(cp932::toUtf8(*bytes), utf8);
     auto u16 = cp932::toUtf16(*bytes);
@@ -33,7 +33,8 @@ TEST(Cp932, RefusesWhatItCannotHoldAndTellsWhere) {
 }
 
 TEST(Cp932, ClampsWithoutSplittingADoubleByteCharacter) {
-    const std::string s = "a\x83\x41" "b"; // a ア b
+    const std::string s = "a\x83\x41"
+                          "b"; // a ア b
     EXPECT_EQ(cp932::clampToCharBoundary(s, 1), 1u);
     EXPECT_EQ(cp932::clampToCharBoundary(s, 2), 1u);
     EXPECT_EQ(cp932::clampToCharBoundary(s, 3), 3u);
