@@ -282,6 +282,9 @@ TEST_F(FormTest, ContextMenuOpensAtTheMouseAndAtFiveFiveFromTheKeyboard) {
     whenMenuOpens(byKeyboard, utf8("ﾒｯｾｰｼﾞ貼り付け"));
     QGuiApplication::clipboard()->setText(utf8("ウ"));
     auto* message = control(id::kMessage);
+    // Keyboard shortcuts reach only the active window.
+    view->window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view->window()));
     message->setFocus();
     QTest::keyClick(message, Qt::Key_F10, Qt::ShiftModifier);
     EXPECT_EQ(byKeyboard.entries, entries);

@@ -68,10 +68,20 @@ protected:
         return out;
     }
 
+    // The simulator's log after it has taken `count` lines (at most 5 s).
+    std::vector<Line> linesOnceThere(std::size_t count) const {
+        std::vector<Line> got = lines();
+        for (int i = 0; i < 500 && got.size() < count; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            got = lines();
+        }
+        return got;
+    }
+
     // Asserts the lines and their spacing: each gap between two lines within
     // 100 ms of the schedule's (each step's timer starts when the step before ran).
     void expectSchedule(const std::vector<Line>& expected, const char* name) {
-        std::vector<Line> got = lines();
+        std::vector<Line> got = linesOnceThere(expected.size());
         ASSERT_EQ(got.size(), expected.size()) << name;
         std::vector<int64_t> errors;
         for (std::size_t i = 0; i < got.size(); ++i) {
@@ -187,13 +197,10 @@ TEST_F(CliSend, ThreePartsGoOutInReverseWithMsgSendC) {
 TEST_F(CliSend, SignalCancelsWithOneHangUpAndNoRecordForThePartInFlight) {
     settings("[Setting]\nPhoneType=1\nDefaultOffTime=5\n");
     auto send = startSend({"AB"});
-    for (int i = 0; i < 1000 && lines().size() < 2; ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    ASSERT_EQ(lines().size(), 2u) << "no dial line";
+    ASSERT_EQ(linesOnceThere(2).size(), 2u) << "no dial line";
     send->signal(SIGINT);
     EXPECT_EQ(send->wait(std::chrono::seconds(10)), 4);
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    std::vector<Line> got = lines();
+    std::vector<Line> got = linesOnceThere(3);
     ASSERT_EQ(got.size(), 3u);
     EXPECT_EQ(got[2].text, "ATE1V1Q0H0");
     EXPECT_TRUE(logRecords().empty());
@@ -204,7 +211,7 @@ TEST_F(CliSend, AnUnsendableMessageDialsNothing) {
     settings("[Setting]\nPhoneType=1\n");
     auto send = startSend({"AZ"});
     EXPECT_EQ(send->wait(std::chrono::seconds(10)), 1);
-    std::vector<Line> got = lines();
+    std::vector<Line> got = linesOnceThere(1);
     ASSERT_EQ(got.size(), 1u);
     EXPECT_EQ(got[0].text, "ATZ0");
 }
