@@ -1,9 +1,12 @@
 #include "app/shortcut_document.h"
+#include "child_process.h"
 
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <unistd.h>
+
+using tonalink::test::TempDir;
 
 using namespace tonalink;
 namespace fs = std::filesystem;
@@ -28,15 +31,6 @@ ShortcutDocument document(std::string entry, std::string message, int32_t messag
     doc.modeB = modes.modeB;
     return doc;
 }
-
-struct TempDir {
-    fs::path path;
-    TempDir() {
-        std::string t = (fs::temp_directory_path() / "tl-tks-XXXXXX").string();
-        path = ::mkdtemp(t.data());
-    }
-    ~TempDir() { fs::remove_all(path); }
-};
 
 } // namespace
 

@@ -1,22 +1,14 @@
+#include "child_process.h"
 #include "common/file_io.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+using tonalink::test::TempDir;
+
 using namespace tonalink;
 namespace fs = std::filesystem;
-
-namespace {
-struct TempDir {
-    fs::path path;
-    TempDir() {
-        std::string t = (fs::temp_directory_path() / "tl-fileio-XXXXXX").string();
-        path = ::mkdtemp(t.data());
-    }
-    ~TempDir() { fs::remove_all(path); }
-};
-} // namespace
 
 TEST(FileIo, AtomicWriteReplacesAndKeepsPermissions) {
     TempDir dir;

@@ -1,3 +1,4 @@
+#include "child_process.h"
 #include "modem/send_log.h"
 
 #include <filesystem>
@@ -5,6 +6,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
+
+using tonalink::test::readWholeFile;
+using tonalink::test::TempDir;
 
 using namespace tonalink;
 using ::testing::ElementsAre;
@@ -18,20 +22,6 @@ const std::string kHeader = "Tonalink with Win32 Message Log file\r\n"
 // "同報で送信をキャンセル" in CP932.
 const std::string kCancelled =
     "\x93\xAF\x95\xF1\x82\xC5\x91\x97\x90\x4D\x82\xF0\x83\x4C\x83\x83\x83\x93\x83\x5A\x83\x8B";
-
-struct TempDir {
-    fs::path path;
-    TempDir() {
-        std::string t = (fs::temp_directory_path() / "tl-log-XXXXXX").string();
-        path = ::mkdtemp(t.data());
-    }
-    ~TempDir() { fs::remove_all(path); }
-};
-
-std::string readAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), {});
-}
 
 void writeAll(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
@@ -91,7 +81,7 @@ TEST_F(SendLogTest, FirstFlushWritesTheHeaderThenTheRecords) {
                                             "\"1234#\"\n"));
     EXPECT_FALSE(fs::exists(bellLog));
     ASSERT_TRUE(log.FlushLog());
-    EXPECT_EQ(readAll(bellLog),
+    EXPECT_EQ(readWholeFile(bellLog),
               kHeader + "00/12/07,09:05:03,0312345678,Taro,TypeA,AAAA,\"1234#\"\r\n");
     EXPECT_TRUE(log.logLines().empty());
     EXPECT_TRUE(notices.empty());
@@ -102,9 +92,9 @@ TEST_F(SendLogTest, ThreePartsInSendingOrderEachWithItsSliceAndDigits) {
     for (int32_t index : {2, 1, 0})
         log.AddLogRecord("090", text, 0, part(starts, index, "d" + std::to_string(index)));
     ASSERT_TRUE(log.FlushLog());
-    EXPECT_EQ(readAll(bellLog), kHeader + "00/12/07,09:05:03,090,Taro,TypeA,CC,\"d2\"\r\n"
-                                          "00/12/07,09:05:03,090,Taro,TypeA,BBBB,\"d1\"\r\n"
-                                          "00/12/07,09:05:03,090,Taro,TypeA,AAAA,\"d0\"\r\n");
+    EXPECT_EQ(readWholeFile(bellLog), kHeader + "00/12/07,09:05:03,090,Taro,TypeA,CC,\"d2\"\r\n"
+                                                "00/12/07,09:05:03,090,Taro,TypeA,BBBB,\"d1\"\r\n"
+                                                "00/12/07,09:05:03,090,Taro,TypeA,AAAA,\"d0\"\r\n");
 }
 
 TEST_F(SendLogTest, CancelledRecordCarriesTheCancelTextAndFieldsAreNotEscaped) {
@@ -121,7 +111,7 @@ TEST_F(SendLogTest, EmptyFlushCreatesTheHeaderOnlyOnce) {
     SendLog log = makeLog(dir.path);
     ASSERT_TRUE(log.FlushLog());
     ASSERT_TRUE(log.FlushLog());
-    EXPECT_EQ(readAll(bellLog), kHeader);
+    EXPECT_EQ(readWholeFile(bellLog), kHeader);
 }
 
 struct SizeCase {
@@ -138,7 +128,7 @@ TEST_P(SendLogSize, WarnsOnlyAboveFiftyThousandBytesAndAppendsAnyway) {
     SendLog log = makeLog(dir.path);
     log.AddLogRecord("1", text, 0, part(starts, 0, "x"));
     ASSERT_TRUE(log.FlushLog());
-    EXPECT_EQ(readAll(bellLog), existing + "00/12/07,09:05:03,1,Taro,TypeA,AAAA,\"x\"\r\n");
+    EXPECT_EQ(readWholeFile(bellLog), existing + "00/12/07,09:05:03,1,Taro,TypeA,AAAA,\"x\"\r\n");
     if (GetParam().warns) {
         EXPECT_THAT(kinds(), ElementsAre(SendLogNotice::SizeWarning));
         EXPECT_EQ(notices[0].detail, bellLog.string());
@@ -193,9 +183,9 @@ TEST_F(SendLogTest, UnwritableFolderKeepsTheLinesForTheNextFlush) {
 
     fs::create_directory(later);
     ASSERT_TRUE(log.FlushLog());
-    EXPECT_EQ(readAll(later / "bell.log"), kHeader +
-                                               "00/12/07,09:05:03,1,Taro,TypeA,AAAA,\"a\"\r\n"
-                                               "00/12/07,09:05:03,2,Taro,TypeA,BBBB,\"b\"\r\n");
+    EXPECT_EQ(readWholeFile(later / "bell.log"),
+              kHeader + "00/12/07,09:05:03,1,Taro,TypeA,AAAA,\"a\"\r\n"
+                        "00/12/07,09:05:03,2,Taro,TypeA,BBBB,\"b\"\r\n");
 }
 
 TEST_F(SendLogTest, ALogThatCannotBeOpenedIsNeverReplaced) {
@@ -205,17 +195,17 @@ TEST_F(SendLogTest, ALogThatCannotBeOpenedIsNeverReplaced) {
     log.AddLogRecord("1", text, 0, part(starts, 0, "a"));
     EXPECT_FALSE(log.FlushLog());
     EXPECT_EQ(log.logLines().size(), 1u);
-    EXPECT_EQ(readAll(bellLog / "inside"), "keep");
+    EXPECT_EQ(readWholeFile(bellLog / "inside"), "keep");
     EXPECT_THAT(kinds(), ElementsAre(SendLogNotice::LogNotWritten));
 }
 
 TEST_F(SendLogTest, JournalHoldsEveryRecordUntilTheFlush) {
     SendLog log = makeLog(dir.path);
     log.AddLogRecord("1", text, 0, part(starts, 0, "a"));
-    EXPECT_EQ(readAll(journal), "00/12/07,09:05:03,1,Taro,TypeA,AAAA,\"a\"\n");
+    EXPECT_EQ(readWholeFile(journal), "00/12/07,09:05:03,1,Taro,TypeA,AAAA,\"a\"\n");
     log.AddLogRecord("2", text, 0, part(starts, 1, "b"));
-    EXPECT_EQ(readAll(journal), "00/12/07,09:05:03,1,Taro,TypeA,AAAA,\"a\"\n"
-                                "00/12/07,09:05:03,2,Taro,TypeA,BBBB,\"b\"\n");
+    EXPECT_EQ(readWholeFile(journal), "00/12/07,09:05:03,1,Taro,TypeA,AAAA,\"a\"\n"
+                                      "00/12/07,09:05:03,2,Taro,TypeA,BBBB,\"b\"\n");
     ASSERT_TRUE(log.FlushLog());
     EXPECT_FALSE(fs::exists(journal));
 }
@@ -227,19 +217,19 @@ TEST_F(SendLogTest, RecordsOfACrashedRunAreRecoveredAtTheNextStart) {
         crashed.AddLogRecord("1", text, 0, part(starts, 0, "a"));
         crashed.AddLogRecord("2", text, 0, part(starts, 1, "b"));
     } // ends without a flush
-    EXPECT_EQ(readAll(bellLog), kHeader + "earlier\r\n");
+    EXPECT_EQ(readWholeFile(bellLog), kHeader + "earlier\r\n");
 
     SendLog next = makeLog(dir.path);
     ASSERT_TRUE(next.recoverJournal());
     const std::string recovered = kHeader + "earlier\r\n"
                                             "00/12/07,09:05:03,1,Taro,TypeA,AAAA,\"a\"\r\n"
                                             "00/12/07,09:05:03,2,Taro,TypeA,BBBB,\"b\"\r\n";
-    EXPECT_EQ(readAll(bellLog), recovered);
+    EXPECT_EQ(readWholeFile(bellLog), recovered);
     EXPECT_FALSE(fs::exists(journal));
     EXPECT_TRUE(next.logLines().empty());
     // A second start finds nothing left to recover.
     ASSERT_TRUE(makeLog(dir.path).recoverJournal());
-    EXPECT_EQ(readAll(bellLog), recovered);
+    EXPECT_EQ(readWholeFile(bellLog), recovered);
 }
 
 TEST_F(SendLogTest, RecoveryKeepsATornRecordAndDoesNotDoubleThisRunsRecords) {
@@ -247,7 +237,7 @@ TEST_F(SendLogTest, RecoveryKeepsATornRecordAndDoesNotDoubleThisRunsRecords) {
     SendLog log = makeLog(dir.path);
     log.AddLogRecord("3", text, 0, part(starts, 2, "c"));
     ASSERT_TRUE(log.recoverJournal());
-    EXPECT_EQ(readAll(bellLog),
+    EXPECT_EQ(readWholeFile(bellLog),
               kHeader + "left,1\r\nleft,torn\r\n00/12/07,09:05:03,3,Taro,TypeA,CC,\"c\"\r\n");
 }
 
@@ -269,5 +259,5 @@ TEST_F(SendLogTest, FailedRecoveryKeepsTheJournal) {
     SendLog log = makeLog(later);
     EXPECT_FALSE(log.recoverJournal());
     EXPECT_THAT(log.logLines(), ElementsAre("left\n"));
-    EXPECT_EQ(readAll(later / "bell.log.journal"), "left\n");
+    EXPECT_EQ(readWholeFile(later / "bell.log.journal"), "left\n");
 }
