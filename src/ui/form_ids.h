@@ -1,7 +1,7 @@
 #pragma once
 
-// Control ids of the main form (template 101) and of the commands it handles.
-// Menus, accelerators and the tool bar refer to the command ids, so they are fixed.
+// Control ids of the main form (template 101); tests and handlers address the
+// controls by them. The command ids live in app/command_ids.h.
 namespace tonalink::form_id {
 
 inline constexpr int kCalleeCaption = 107;
