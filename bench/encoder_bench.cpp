@@ -1,8 +1,8 @@
 // Encoding runs on every keystroke: a 1,000-byte message must take at most
 // 100 us, a 64 KB paste at most 16 ms, with a free-word type of about 200
 // entries and 50 fixed phrases.
-#include "encoder/encoder.h"
-#include "encoder/preview.h"
+#include "core/encoder/encoder.h"
+#include "core/encoder/preview.h"
 #include "sample_pager_types.h"
 
 #include <benchmark/benchmark.h>

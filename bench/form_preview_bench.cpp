@@ -2,20 +2,20 @@
 // whole preview (collect, convert, encode, show). A 1,000-character message is
 // typed key by key; the counters give the median and the worst key.
 
-#include "app/command_dispatcher.h"
-#include "app/current_send.h"
-#include "app/dialog_units.h"
-#include "app/settings.h"
-#include "app/tonalink_app.h"
-#include "encoder/encoder.h"
-#include "modem/call_settings.h"
-#include "modem/line_sink.h"
-#include "modem/send_log.h"
-#include "pagerdata/pager_type_catalog.h"
-#include "pagerdata/phone_book.h"
-#include "ui/form_clock.h"
-#include "ui/form_ids.h"
-#include "ui/tonalink_view.h"
+#include "core/app/current_send.h"
+#include "core/app/form_clock.h"
+#include "core/app/settings.h"
+#include "core/encoder/encoder.h"
+#include "core/modem/call_settings.h"
+#include "core/modem/line_sink.h"
+#include "core/modem/send_log.h"
+#include "core/pagerdata/pager_type_catalog.h"
+#include "core/pagerdata/phone_book.h"
+#include "ui/form/form_ids.h"
+#include "ui/form/tonalink_view.h"
+#include "ui/shell/tonalink_app.h"
+#include "ui/widgets/command_dispatcher.h"
+#include "ui/widgets/dialog_units.h"
 
 #include <QComboBox>
 #include <QDir>

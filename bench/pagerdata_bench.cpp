@@ -1,6 +1,6 @@
 // Loading one pager type and listing the types of a large call.dat, as the form
 // does on every type change and at start-up.
-#include "pagerdata/pager_type_catalog.h"
+#include "core/pagerdata/pager_type_catalog.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>

@@ -20,7 +20,7 @@ sim=$!
 trap 'kill $sim 2>/dev/null || true' EXIT
 for _ in $(seq 100); do [ -e "$work/modem" ] && break; sleep 0.05; done
 
-app="$PWD/build/src/app/tonalink"
+app="$PWD/build/src/ui/shell/tonalink"
 cd "$work"
 export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/share" XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$work/run}"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"

@@ -1,6 +1,6 @@
-#include "qt_settings_store.h"
+#include "platform/qt_settings_store.h"
 
-#include "common/cp932.h"
+#include "core/common/cp932.h"
 
 #include <QByteArray>
 #include <QSettings>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/settings_store.h"
+#include "core/app/settings_store.h"
 
 #include <QString>
 #include <memory>

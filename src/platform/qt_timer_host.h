@@ -1,6 +1,6 @@
 #pragma once
 
-#include "modem/timer_host.h"
+#include "core/modem/timer_host.h"
 
 #include <QTimer>
 #include <functional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "modem/line_sink.h"
+#include "core/modem/line_sink.h"
 
 #include <QSerialPort>
 #include <QString>

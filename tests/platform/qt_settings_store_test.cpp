@@ -1,4 +1,4 @@
-#include "app/settings_model.h"
+#include "core/app/settings_model.h"
 #include "platform/qt_settings_store.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "cli_support.h"
 
-#include "app/settings_model.h"
+#include "core/app/settings_model.h"
 #include "json_writer.h"
 #include "platform/qt_settings_store.h"
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/settings.h"
 #include "cli_args.h"
 #include "cli_context.h"
-#include "pagerdata/pager_type_catalog.h"
+#include "core/app/settings.h"
+#include "core/pagerdata/pager_type_catalog.h"
 
 #include <optional>
 #include <string>

@@ -1,8 +1,8 @@
 // `types` and `book`: the pager types and callees of the data folder.
 #include "cli_context.h"
+#include "core/pagerdata/pager_type_catalog.h"
+#include "core/pagerdata/phone_book.h"
 #include "json_writer.h"
-#include "pagerdata/pager_type_catalog.h"
-#include "pagerdata/phone_book.h"
 
 namespace tonalink::cli {
 

@@ -1,8 +1,8 @@
 // `encode`: runs the encoder as the form's preview does and builds the send
 // commands as a send does, printing everything as one JSON object.
 #include "cli_support.h"
-#include "common/cp932.h"
-#include "encoder/preview.h"
+#include "core/common/cp932.h"
+#include "core/encoder/preview.h"
 #include "json_writer.h"
 
 namespace tonalink::cli {

@@ -1,6 +1,6 @@
 #include "json_writer.h"
 
-#include "common/cp932.h"
+#include "core/common/cp932.h"
 
 #include <cstdio>
 

@@ -1,5 +1,5 @@
 #include "cli_context.h"
-#include "common/cp932.h"
+#include "core/common/cp932.h"
 
 #include <iostream>
 #include <string_view>

@@ -1,10 +1,10 @@
 // `shortcut create` and `shortcut show`: .tks files exactly as the program
 // writes and reads them.
-#include "app/shortcut_document.h"
 #include "cli_args.h"
 #include "cli_context.h"
+#include "core/app/shortcut_document.h"
+#include "core/pagerdata/phone_book.h"
 #include "json_writer.h"
-#include "pagerdata/phone_book.h"
 
 #include <algorithm>
 

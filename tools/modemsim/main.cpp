@@ -3,7 +3,7 @@
 // render the dialled tones into a WAV file.
 
 #include "audio_track.h"
-#include "common/file_io.h"
+#include "core/common/file_io.h"
 #include "json_log.h"
 #include "line_splitter.h"
 #include "pty_link.h"

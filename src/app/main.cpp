@@ -1,6 +1,0 @@
-#include "app/tonalink_app.h"
-
-int main(int argc, char** argv) {
-    tonalink::CTonalinkApp app(argc, argv);
-    return app.Run();
-}

@@ -1,0 +1,68 @@
+#include "core/pagerdata/phone_book.h"
+
+#include "core/common/file_io.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace tonalink {
+
+PhoneBook::PhoneBook(std::string dataDir) : dataDir_(std::move(dataDir)) {}
+
+bool PhoneBook::LocatePhoneBook() {
+    auto found = findFileIgnoringCase(dataDir_, kFileName);
+    if (!found)
+        return false;
+    PbFilePath = *found;
+    return true;
+}
+
+int PhoneBook::ListPhoneBook() {
+    if (!LocatePhoneBook()) {
+        lastError_ = ProfileError::Missing;
+        return -1;
+    }
+    // A file gone since it was found reads as empty, as every other read does.
+    const ProfileFile file = ProfileFile::loadOrEmpty(PbFilePath, &lastError_);
+    if (lastError_ == ProfileError::Missing)
+        lastError_ = ProfileError::None;
+    if (lastError_ != ProfileError::None)
+        return -1;
+    PhoneBookNames = file.sectionNames();
+    return 0;
+}
+
+std::vector<std::string> PhoneBook::ReadEntryNames() const {
+    return ProfileFile::loadOrEmpty(PbFilePath).sectionNames();
+}
+
+PhoneBookEntry PhoneBook::ReadPhoneBookEntry(const std::string& name) const {
+    const ProfileFile file = ProfileFile::loadOrEmpty(PbFilePath);
+    const ProfileSection section = file.section(name);
+    PhoneBookEntry entry;
+    entry.Name = name;
+    entry.PbType = section.readString("PbType");
+    entry.PbCallNo = section.readString("PbCallNo");
+    entry.PhsCallNo = section.readString("PhsCallNo");
+    entry.PbPassWord = section.readString("PbPassWord");
+    entry.MsgGroup = section.readInt("MsgGroup", 0);
+    const int32_t count = std::clamp(section.readInt("UserSetFormCnt", 0), 0, kMaxUserPhrases);
+    entry.UserPhrases.reserve(static_cast<std::size_t>(count));
+    for (int32_t i = 0; i < count; ++i) {
+        char key[32];
+        std::snprintf(key, sizeof key, "US%.2d", i);
+        entry.UserPhrases.push_back(section.readString(key));
+    }
+    return entry;
+}
+
+std::vector<int32_t> PhoneBook::ReadMsgGroups(int32_t fallback) const {
+    const ProfileFile file = ProfileFile::loadOrEmpty(PbFilePath);
+    std::vector<int32_t> groups;
+    groups.reserve(PhoneBookNames.size());
+    for (const std::string& name : PhoneBookNames)
+        groups.push_back(file.readInt(name, "MsgGroup", fallback));
+    return groups;
+}
+
+} // namespace tonalink

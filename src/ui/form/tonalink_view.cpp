@@ -1,0 +1,410 @@
+#include "ui/form/tonalink_view.h"
+
+#include "core/app/current_send.h"
+#include "core/app/settings.h"
+#include "core/encoder/encoder.h"
+#include "core/modem/call_settings.h"
+#include "core/modem/dialog_result.h"
+#include "core/modem/send_log.h"
+#include "core/modem/timer_host.h"
+#include "core/pagerdata/pager_type_catalog.h"
+#include "platform/log_editor.h"
+#include "ui/dialogs/phone_book_dlg.h"
+#include "ui/form/callee_fields.h"
+#include "ui/form/form_context_menu.h"
+#include "ui/form/form_ids.h"
+#include "ui/form/pager_type_boxes.h"
+#include "ui/form/preview_presenter.h"
+#include "ui/form/tonalink_doc.h"
+#include "ui/widgets/choice_box.h"
+#include "ui/widgets/command_dispatcher.h"
+#include "ui/widgets/command_ids.h"
+#include "ui/widgets/dialog_units.h"
+#include "ui/widgets/frame_wnd.h"
+#include "ui/widgets/message_box_service.h"
+#include "ui/widgets/qt_text.h"
+#include "ui/widgets/wait_cursor.h"
+
+#include <QContextMenuEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QShortcut>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTime>
+#include <algorithm>
+
+namespace tonalink {
+
+CTonalinkView::CTonalinkView(FormContext context, QWidget* parent)
+    : CFormView(parent), m_ctx(std::move(context)) {
+    setFont(dialogFont(10));
+    m_c = FormControls::create(this);
+    connectControls();
+
+    const TimerHostFactory& makeTimers = m_ctx.makeTimers ? m_ctx.makeTimers : qtTimerHostFactory();
+    m_clockTimers = makeTimers([this](int id) { OnTimer(id); });
+}
+
+CTonalinkView::~CTonalinkView() {
+    endStartupWaitCursor();
+}
+
+void CTonalinkView::connectControls() {
+    connect(m_c.send, &QPushButton::clicked, this, [this] { OnSend(); });
+    connect(m_c.addPhrase, &QPushButton::clicked, this, [this] { OnAddPhrase(); });
+    connect(m_c.clearMessage, &QPushButton::clicked, this, [this] { OnClearMessage(); });
+    connect(m_c.phoneBook, &QPushButton::clicked, this, [this] { OnPhoneBook(); });
+    connect(m_c.clearCallee, &QPushButton::clicked, this, [this] { OnClearCallee(); });
+    connect(m_c.callNumber, &QLineEdit::textChanged, this, [this] { OnChangeCallNumber(); });
+    connect(m_c.message, &QPlainTextEdit::textChanged, this, [this] { OnChangeMessage(); });
+    connect(m_c.pagerType, &QComboBox::activated, this, [this] { OnSelChangePagerType(); });
+    connect(m_c.messageMode, &QComboBox::activated, this, [this] { OnSelChangeMessageMode(); });
+    connect(m_c.messageMode, &ChoiceBox::selectionCancelled, this,
+            [this] { m_c.message->setFocus(); });
+
+    // The keyboard's way to the context menu, wherever the focus is on the form.
+    auto* shortcut = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
+    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(shortcut, &QShortcut::activated, this, [this] { openKeyboardContextMenu(); });
+}
+
+void CTonalinkView::registerCommands() {
+    CommandDispatcher& commands = m_ctx.commands;
+    commands.setHandler(cmd::kOpenLog, this, [this] { OnOpenLog(); });
+    commands.setHandler(cmd::kExitMenu, this, [this] { m_ctx.commands.post(cmd::kAppExit); });
+    // The edit commands act on the message wherever the focus is.
+    commands.setHandler(cmd::kEditPaste, this, [this] { m_c.message->paste(); });
+    commands.setHandler(cmd::kEditUndo, this, [this] { m_c.message->undo(); });
+    commands.setHandler(cmd::kEditCopy, this, [this] { m_c.message->copy(); });
+    commands.setHandler(cmd::kEditCut, this, [this] { m_c.message->cut(); });
+}
+
+void CTonalinkView::DoDataExchange(bool saveAndValidate) {
+    if (saveAndValidate) {
+        m_messageText = m_c.message->toPlainText();
+        m_callNumber = m_c.callNumber->text();
+        m_password = m_c.password->text();
+        return;
+    }
+    m_c.message->setPlainText(m_messageText);
+    m_c.callNumber->setText(m_callNumber);
+    m_c.callNumber->setMaxLength(form_id::kCallNumberLimit);
+    m_c.password->setText(m_password);
+    m_c.password->setMaxLength(form_id::kPasswordLimit);
+}
+
+void CTonalinkView::OnInitialUpdate() {
+    DoDataExchange(false);
+    CFormView::OnInitialUpdate();
+    m_ctx.clock.startupDone = false;
+    if (!m_clockTimers->startTimer(kClockTimer, kClockMs)) {
+        messageBox(QStringLiteral("ｳｨﾝﾄﾞｳ内で利用可能なﾀｲﾏがありません。\n時刻表示できません。"),
+                   MsgIcon::Exclamation);
+    } else if (!m_waitingForFirstTick) {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        m_waitingForFirstTick = true;
+    }
+    m_ctx.clock.tickCount = 0;
+    m_ctx.clock.sendAtTick = FormClock::kNoSendPending;
+    m_c.messageMode->setCurrentIndex(0);
+}
+
+void CTonalinkView::endStartupWaitCursor() {
+    if (m_waitingForFirstTick) {
+        m_waitingForFirstTick = false;
+        QGuiApplication::restoreOverrideCursor();
+    }
+}
+
+void CTonalinkView::OnTimer(int id) {
+    if (id != kClockTimer) {
+        return;
+    }
+    // Rearm first: a send started from this tick runs a modal call window, and the
+    // clock must go on ticking under it.
+    m_clockTimers->startTimer(kClockTimer, kClockMs);
+
+    if (CFrameWnd* frame = GetParentFrame()) {
+        frame->SetPaneText(kClockPane, QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
+    }
+    FormClock& clock = m_ctx.clock;
+    if (!clock.startupDone) {
+        clock.startupDone = true;
+        endStartupWaitCursor();
+        RefreshFormLists(false);
+        CTonalinkDoc* document = GetDocument();
+        if (document && document->shortcut.applied == 0) {
+            document->shortcut.applied = 1;
+            if (m_ctx.applyShortcut) {
+                m_ctx.applyShortcut();
+            }
+        }
+    }
+    if (m_sendSource == SendSource::ShortcutPending && clock.tickCount == clock.sendAtTick) {
+        m_sendSource = SendSource::Shortcut;
+        clock.sendAtTick = FormClock::kNoSendPending;
+        OnSend();
+    }
+    ++clock.tickCount;
+}
+
+void CTonalinkView::MakeShortcutSendPending() {
+    m_sendSource = SendSource::ShortcutPending;
+    m_ctx.clock.sendAtTick = m_ctx.clock.tickCount + 3;
+}
+
+void CTonalinkView::RefreshFormLists(bool keepPath) {
+    if (m_ctx.pagerTypes.ListPagerTypes(keepPath) != 0) {
+        messageBox(QStringLiteral("ポケベル情報ファイルがありません"), MsgIcon::Stop);
+    }
+    fillPagerTypeBox(m_c.pagerType, m_ctx.pagerTypes.PagerTypeNames);
+    const Settings& settings = m_ctx.settings;
+    m_c.reserve->setVisible(settings.Reservation == 1);
+    const std::string* commands[3] = {&settings.CustomCommand1, &settings.CustomCommand2,
+                                      &settings.CustomCommand3};
+    for (int n = 0; n < 3; ++n) {
+        m_c.custom[n]->setVisible(!commands[n]->empty());
+    }
+    if (m_c.callNumber->text().isEmpty()) {
+        m_c.send->setEnabled(false);
+        m_c.reserve->setEnabled(false);
+    }
+}
+
+int CTonalinkView::CollectFormFields() {
+    bool all = true;
+    const auto take = [&all](const QString& text, std::string& field) {
+        std::optional<std::string> bytes = toCp932(text);
+        all = all && bytes.has_value();
+        field = bytes ? std::move(*bytes) : std::string();
+    };
+    CurrentSend& send = m_ctx.currentSend;
+    take(m_c.callNumber->text(), send.CallNumber);
+    take(m_c.centreNumber->text(), send.CentreNumber);
+    take(withCrLf(m_c.message->toPlainText()), send.MessageText);
+    take(m_c.password->text(), send.CallPassword);
+    send.PagerTypeName = selectedPagerTypeName(m_c.pagerType);
+    send.MessageMode = m_c.messageMode->currentIndex();
+    return all ? 0 : -1;
+}
+
+void CTonalinkView::UpdatePreview() {
+    if (CollectFormFields() != 0) {
+        showPreview(m_c, unsendablePreview());
+        return;
+    }
+    const SendContext send = m_ctx.sendContext();
+    showPreview(m_c, PreparePreview(m_ctx.encoder, send.encoderInput()));
+}
+
+void CTonalinkView::OnSend() {
+    const bool collected = CollectFormFields() == 0;
+    const CurrentSend& fields = m_ctx.currentSend;
+    const std::string number =
+        dialledNumber(m_ctx.pagerTypes.PagerType.PbOrPhsSw, fields.CallNumber, fields.CentreNumber);
+    const std::string message = fields.MessageText;
+    if (m_c.message->toPlainText().isEmpty()) {
+        messageBox(QStringLiteral("ﾒｯｾｰｼﾞを入力してください。"));
+        return;
+    }
+    const SendContext send = m_ctx.sendContext();
+    int result = kDialogNotCreated;
+    // Text CP932 cannot hold cannot go out, just as text the pager cannot encode.
+    if (collected) {
+        CCallDlg dialog(send, window());
+        result = dialog.exec();
+    }
+    if (result != IDOK) {
+        messageBox(QStringLiteral("送信をキャンセルしました。"), MsgIcon::Stop);
+        return;
+    }
+    send.addLogRecord(number, message, 0);
+    if (m_sendSource == SendSource::Shortcut && m_ctx.settings.ShoutCutEnd == 1) {
+        m_ctx.commands.post(cmd::kAppExit);
+        return;
+    }
+    messageBox(QStringLiteral("送信を終了しました。"), MsgIcon::Information);
+}
+
+void CTonalinkView::OnChangeMessage() {
+    if (messageExcess() > 0) {
+        // Like the system's edit, the message refuses text beyond its limit. The
+        // edit that brought it is still under way: cut once it is done, and that
+        // change comes back here.
+        QMetaObject::invokeMethod(
+            this, [this] { cutMessageExcess(); }, Qt::QueuedConnection);
+        return;
+    }
+    UpdatePreview();
+}
+
+int CTonalinkView::messageExcess() const {
+    return m_c.message->document()->characterCount() - 1 - form_id::kMessageLimit;
+}
+
+void CTonalinkView::cutMessageExcess() {
+    const int excess = messageExcess();
+    if (excess <= 0) {
+        return;
+    }
+    // The excess is what was just put in before the caret, or else the end.
+    QTextCursor cursor = m_c.message->textCursor();
+    const int length = m_c.message->document()->characterCount() - 1;
+    const int end = cursor.position() >= excess ? cursor.position() : length;
+    cursor.setPosition(end - excess);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+}
+
+void CTonalinkView::OnChangeCallNumber() {
+    releasePhoneBookEntry(m_c, m_ctx.phoneBook);
+    swapSendButtons(m_c);
+}
+
+void CTonalinkView::LoadPagerType() {
+    PagerTypeCatalog& catalog = m_ctx.pagerTypes;
+    catalog.LoadPagerType(selectedPagerTypeName(m_c.pagerType));
+    fillPhraseBox(m_c.phrases, catalog.PagerType.FormStyles);
+    m_c.count->setText(QStringLiteral("0/%1").arg(catalog.PagerType.MsgCount));
+}
+
+void CTonalinkView::OnSelChangePagerType() {
+    if (m_c.pagerType->currentIndex() < 0) {
+        return;
+    }
+    {
+        WaitCursor wait;
+        LoadPagerType();
+        adaptCalleeFieldsToType(m_c, m_ctx.pagerTypes.PagerType);
+    }
+    UpdatePreview();
+}
+
+void CTonalinkView::OnSelChangeMessageMode() {
+    UpdatePreview();
+    m_c.message->setFocus();
+}
+
+void CTonalinkView::OnAddPhrase() {
+    const QString phrase = fromCp932(selectedPhrase(m_c.phrases));
+    m_c.message->setPlainText(m_c.message->toPlainText() + phrase);
+    m_c.message->setFocus();
+    m_c.message->moveCursor(QTextCursor::End);
+    m_c.message->ensureCursorVisible();
+    UpdatePreview();
+}
+
+void CTonalinkView::OnClearMessage() {
+    m_c.view->setEnabled(false);
+    m_c.message->clear();
+    m_c.messageMode->setCurrentIndex(0);
+    m_c.messageMode->setEnabled(true);
+    m_c.message->setFocus();
+    UpdatePreview();
+}
+
+void CTonalinkView::OnClearCallee() {
+    // Emptying an empty field announces no change; the entry must go all the same.
+    const bool alreadyEmpty = m_c.callNumber->text().isEmpty();
+    clearCalleeFields(m_c, m_ctx.pagerTypes.PagerType);
+    if (alreadyEmpty) {
+        OnChangeCallNumber();
+    }
+}
+
+int CTonalinkView::ApplyPhoneBookEntry(const std::string& name) {
+    {
+        WaitCursor wait;
+        const PhoneBookEntry entry = m_ctx.phoneBook.ReadPhoneBookEntry(name);
+        selectPagerTypeByName(m_c.pagerType, entry.PbType);
+        LoadPagerType();
+        PagerTypeCatalog& catalog = m_ctx.pagerTypes;
+        catalog.PagerTypeName = entry.PbType;
+        m_ctx.currentSend.CallNumber = entry.PbCallNo;
+        m_c.callNumber->setText(fromCp932(entry.PbCallNo));
+        if (catalog.PagerType.PbOrPhsSw == 1) {
+            m_c.centreNumber->setText(fromCp932(entry.PhsCallNo));
+        }
+        if (catalog.PagerType.PassWordSw == 1) {
+            m_c.password->setText(fromCp932(entry.PbPassWord));
+        }
+        catalog.AppendFormStyles(entry.UserPhrases);
+        appendPhrases(m_c.phrases, entry.UserPhrases);
+    }
+    UpdatePreview();
+    return 0;
+}
+
+void CTonalinkView::OnPhoneBook() {
+    CPhoneBookDlg picker(m_ctx.phoneBook, window());
+    PhoneBook& phoneBook = m_ctx.phoneBook;
+    if (picker.exec() != QDialog::Accepted) {
+        phoneBook.PbEntryName.clear();
+        m_c.calleeCaption->clear();
+        return;
+    }
+    const std::string name = picker.selectedName();
+    if (name.empty()) {
+        return;
+    }
+    ApplyPhoneBookEntry(name);
+    // The callee's pager type holds while the entry is applied.
+    if (m_c.pagerType->currentIndex() >= 0) {
+        m_c.pagerType->setEnabled(false);
+    }
+    adaptCalleeFieldsToType(m_c, m_ctx.pagerTypes.PagerType);
+    m_c.message->setFocus();
+    m_c.message->moveCursor(QTextCursor::End);
+    m_c.calleeCaption->setText(QStringLiteral("TO %1").arg(fromCp932(name)));
+    phoneBook.PbEntryName = name;
+}
+
+void CTonalinkView::OnOpenLog() {
+    SendLog& log = m_ctx.sendLog;
+    log.FlushLog();
+    const QString path = QFileInfo(QFile::decodeName(log.logPath().c_str())).absoluteFilePath();
+    if (!startLogEditor(fromCp932(m_ctx.settings.EditExeFile), path)) {
+        messageBox(QStringLiteral("ファイルが見つかりませんでした。"), MsgIcon::Exclamation);
+    }
+}
+
+void CTonalinkView::OnContextMenu(QPoint screenPoint) {
+    trackFormContextMenu(this, screenPoint, [this](int id) { m_ctx.commands.dispatch(id); });
+}
+
+void CTonalinkView::openKeyboardContextMenu() {
+    OnContextMenu(mapToGlobal(QPoint(5, 5)));
+}
+
+void CTonalinkView::contextMenuEvent(QContextMenuEvent* event) {
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        OnContextMenu(event->globalPos());
+    } else {
+        openKeyboardContextMenu();
+    }
+}
+
+void CTonalinkView::OnClose() {
+    m_c.message->clear();
+    m_clockTimers->killTimer(kClockTimer);
+}
+
+void CTonalinkView::SetMessageText(const std::string& cp932Text) {
+    m_c.message->setPlainText(withLf(fromCp932(cp932Text)));
+}
+
+void CTonalinkView::SetCalleeCaption(const QString& caption) {
+    m_c.calleeCaption->setText(caption);
+}
+
+void CTonalinkView::SelectMessageMode(int mode) {
+    m_c.messageMode->setCurrentIndex(mode);
+}
+
+QSize CTonalinkView::sizeHint() const {
+    // At least the template's 236 x 191 units, so the form keeps its proportions.
+    return CFormView::sizeHint().expandedTo(DialogUnits(font()).size(236, 191));
+}
+
+} // namespace tonalink

@@ -1,0 +1,111 @@
+#pragma once
+
+#include "core/app/current_send.h"
+#include "core/app/form_clock.h"
+#include "core/app/settings.h"
+#include "core/encoder/encoder.h"
+#include "core/modem/call_settings.h"
+#include "core/modem/send_log.h"
+#include "core/pagerdata/pager_type_catalog.h"
+#include "core/pagerdata/phone_book.h"
+#include "platform/serial_port.h"
+#include "ui/widgets/command_dispatcher.h"
+
+#include <QApplication>
+#include <QUrl>
+#include <functional>
+#include <memory>
+
+namespace tonalink {
+
+class CFormView;
+class CMainFrame;
+class CSingleDocTemplate;
+class CTonalinkDoc;
+class FileDialogService;
+class MessageBoxService;
+class SettingsStore;
+class SingleInstanceGuard;
+class TerminationSignals;
+
+// The application object: the one owner of program-wide state, start-up and exit,
+// and the application's own commands.
+class CTonalinkApp : public QApplication {
+    Q_OBJECT
+public:
+    using FormFactory = std::function<CFormView*()>;
+    using UrlOpener = std::function<bool(const QUrl&)>;
+
+    static inline const QString kModuleName = QStringLiteral("Tonalink");
+
+    CTonalinkApp(int& argc, char** argv);
+    ~CTonalinkApp() override;
+
+    // Start-up in its fixed order; false when the program is to end at once (a copy
+    // of it already runs, or there is no main window).
+    bool InitInstance();
+    // The exit sequence; returns the process exit code.
+    int ExitInstance();
+    // InitInstance, the event loop, ExitInstance.
+    int Run();
+
+    // --- program-wide state ---
+    Settings settings;
+    PagerTypeCatalog pagerTypes;
+    PhoneBook phoneBook;
+    CurrentSend currentSend;
+    Encoder encoder;
+    CallState callState;
+    FormClock clock;
+    SendLog sendLog;
+    SerialPort serialPort;
+    // The shortcut path given on the command line (quotes removed); empty for none.
+    QString commandLine;
+
+    // --- services ---
+    CommandDispatcher& commands() { return m_commands; }
+    FileDialogService& fileDialogs() { return *m_fileDialogs; }
+    SettingsStore& settingsStore();
+    // Replacements for tests (null restores the real one); not owned.
+    void setMessageBoxService(MessageBoxService* service);
+    void setFileDialogService(FileDialogService* service);
+    void setSettingsStore(SettingsStore* store);
+    void setUrlOpener(UrlOpener opener);
+    // What the frame shows as its client area; empty: the main form.
+    void setFormFactory(FormFactory factory) { m_formFactory = std::move(factory); }
+
+    CMainFrame* mainWindow() const;
+    CTonalinkDoc* document() const;
+    CSingleDocTemplate* docTemplate() const { return m_docTemplate.get(); }
+
+    // --- the application's commands ---
+    void OnAppAbout();
+    // Opens the user guide for one of the help commands.
+    void WinHelp(int commandId);
+    // Brings the main window (and its open modal dialog) to the front.
+    void ActivateMainWindow();
+
+private:
+    void registerCommands();
+    CFormView* createMainForm();
+    void onFrameCreated(CMainFrame* frame);
+    void closeMainWindow();
+
+    CommandDispatcher m_commands;
+    std::unique_ptr<FileDialogService> m_ownFileDialogs;
+    std::unique_ptr<SettingsStore> m_ownStore;
+    FileDialogService* m_fileDialogs;
+    SettingsStore* m_store = nullptr;
+    UrlOpener m_openUrl;
+    FormFactory m_formFactory;
+    int m_exitCode = 0;
+    bool m_endRequested = false;
+    SingleInstanceGuard* m_instanceGuard = nullptr;
+    TerminationSignals* m_terminationSignals = nullptr;
+    std::unique_ptr<CSingleDocTemplate> m_docTemplate;
+};
+
+// The running application object.
+CTonalinkApp& tonalinkApp();
+
+} // namespace tonalink

@@ -1,0 +1,94 @@
+#include "ui/widgets/message_box_service.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace tonalink {
+
+namespace {
+
+QMessageBox::Icon qtIcon(MsgIcon icon) {
+    switch (icon) {
+    case MsgIcon::Stop:
+        return QMessageBox::Critical;
+    case MsgIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MsgIcon::Information:
+        return QMessageBox::Information;
+    case MsgIcon::Question:
+        return QMessageBox::Question;
+    case MsgIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons qtButtons(MsgButtons buttons) {
+    switch (buttons) {
+    case MsgButtons::Ok:
+        break;
+    case MsgButtons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case MsgButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case MsgButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MsgButtons::RetryCancel:
+        return QMessageBox::Retry | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+MsgAnswer answerOf(int button) {
+    switch (button) {
+    case QMessageBox::Cancel:
+        return MsgAnswer::Cancel;
+    case QMessageBox::Retry:
+        return MsgAnswer::Retry;
+    case QMessageBox::Yes:
+        return MsgAnswer::Yes;
+    case QMessageBox::No:
+        return MsgAnswer::No;
+    default:
+        return MsgAnswer::Ok;
+    }
+}
+
+} // namespace
+
+MsgAnswer QtMessageBoxService::show(QWidget* parent, const QString& text, MsgIcon icon,
+                                    MsgButtons buttons, const QString& caption) {
+    QMessageBox box(qtIcon(icon), caption, text, qtButtons(buttons), parent);
+    // Esc answers Cancel where there is one, No for a yes/no box, as the system does.
+    if (buttons == MsgButtons::YesNo)
+        box.setEscapeButton(QMessageBox::No);
+    return answerOf(box.exec());
+}
+
+namespace {
+QtMessageBoxService g_systemBoxes;
+MessageBoxService* g_boxes = &g_systemBoxes;
+
+// The window that carries the program's property: the main frame.
+QWidget* programWindow() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->property(kProgramWindowProperty).isValid())
+            return widget;
+    return nullptr;
+}
+} // namespace
+
+void setMessageBoxService(MessageBoxService* service) {
+    g_boxes = service ? service : &g_systemBoxes;
+}
+
+MsgAnswer messageBox(const QString& text, MsgIcon icon, MsgButtons buttons) {
+    QWidget* parent = QApplication::activeModalWidget();
+    if (!parent)
+        parent = QApplication::activeWindow();
+    if (!parent)
+        parent = programWindow();
+    return g_boxes->show(parent, text, icon, buttons, kProgramTitle);
+}
+
+} // namespace tonalink
