@@ -12,8 +12,15 @@ namespace tonalink {
 namespace {
 
 void setError(std::string* error, const std::string& what) {
+    // open() gives ENXIO only for special files, and requireRegular() for the rest.
     if (error)
-        *error = what + ": " + std::strerror(errno);
+        *error = what + ": " + (errno == ENXIO ? "not a regular file" : std::strerror(errno));
+}
+
+bool requireRegular(const struct stat& st) {
+    if (!S_ISREG(st.st_mode))
+        errno = ENXIO;
+    return S_ISREG(st.st_mode);
 }
 
 mode_t currentUmask() {
@@ -48,23 +55,34 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
+int openRegularFile(const std::string& path, int flags, mode_t mode, std::string* error) {
+    // O_NONBLOCK: a FIFO opens at once instead of waiting for its other end.
+    const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, mode);
+    struct stat st {};
+    if (fd >= 0 && ::fstat(fd, &st) == 0 && requireRegular(st)) {
+        const int status = ::fcntl(fd, F_GETFL);
+        if (status >= 0 && ::fcntl(fd, F_SETFL, status & ~O_NONBLOCK) == 0)
+            return fd;
+    }
+    setError(error, path);
+    if (fd >= 0) {
+        const int saved = errno;
+        ::close(fd);
+        errno = saved;
+    }
+    return -1;
+}
+
 std::optional<std::string> readFileBounded(const std::string& path, std::size_t maxBytes,
                                            std::string* error) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        setError(error, path);
+    int fd = openRegularFile(path, O_RDONLY, 0, error);
+    if (fd < 0)
         return std::nullopt;
-    }
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        if (error)
-            *error = path + ": not a regular file";
-        ::close(fd);
-        return std::nullopt;
-    }
     std::string out;
     // Sized once: growing by doubling copies a large data file several times.
-    out.reserve(std::min(static_cast<std::size_t>(st.st_size), maxBytes));
+    struct stat st {};
+    if (::fstat(fd, &st) == 0)
+        out.reserve(std::min(static_cast<std::size_t>(st.st_size), maxBytes));
     char buffer[65536];
     for (;;) {
         ssize_t n = ::read(fd, buffer, sizeof buffer);
@@ -90,15 +108,21 @@ std::optional<std::string> readFileBounded(const std::string& path, std::size_t 
 }
 
 bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
+    struct stat st {};
+    const bool exists = ::stat(path.c_str(), &st) == 0;
+    // rename() would put the file in place of a FIFO or a device.
+    if (exists && !requireRegular(st)) {
+        setError(error, path);
+        return false;
+    }
     std::string tmp = path + ".tmpXXXXXX";
-    int fd = ::mkstemp(tmp.data());
+    int fd = ::mkostemp(tmp.data(), O_CLOEXEC);
     if (fd < 0) {
         setError(error, path);
         return false;
     }
-    // Keep the permissions of the file being replaced; mkstemp makes it 0600.
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0)
+    // Keep the permissions of the file being replaced; mkostemp makes it 0600.
+    if (exists)
         ::fchmod(fd, st.st_mode & 07777);
     else
         ::fchmod(fd, 0666 & ~currentUmask());
@@ -119,11 +143,9 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes, std::s
 }
 
 bool appendToFile(const std::string& path, std::string_view bytes, std::string* error) {
-    int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        setError(error, path);
+    int fd = openRegularFile(path, O_WRONLY | O_APPEND | O_CREAT, 0644, error);
+    if (fd < 0)
         return false;
-    }
     bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
     if (!ok)
         setError(error, path);

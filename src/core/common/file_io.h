@@ -4,8 +4,16 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 
 namespace tonalink {
+
+// open() that accepts only a regular file and never waits: a FIFO nobody writes
+// to blocks open(), and a device never stops giving bytes. Anything else fails
+// with ENXIO, "not a regular file" in `error`. Adds O_CLOEXEC and O_NOCTTY; the
+// descriptor is returned blocking. Returns -1 with errno set on failure.
+int openRegularFile(const std::string& path, int flags, mode_t mode = 0,
+                    std::string* error = nullptr);
 
 // Reads a whole file, refusing files larger than maxBytes so that a wrong path
 // (a device, a huge file) can never exhaust memory.
@@ -13,7 +21,8 @@ std::optional<std::string> readFileBounded(const std::string& path, std::size_t 
                                            std::string* error = nullptr);
 
 // Replaces `path` with `bytes` through a temporary file in the same folder and a
-// rename, so readers see either the old or the new file, never a torn one.
+// rename, so readers see either the old or the new file, never a torn one. A
+// `path` that exists and is not a regular file is refused, never replaced.
 bool writeFileAtomically(const std::string& path, std::string_view bytes,
                          std::string* error = nullptr);
 

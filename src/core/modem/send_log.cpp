@@ -50,6 +50,25 @@ std::string_view partSlice(std::string_view text, std::span<const int32_t> start
     return end > begin ? text.substr(begin, end - begin) : std::string_view();
 }
 
+// Quoted only where a CSV reader would split the field, so other records keep
+// their bytes. CP932 trail bytes (0x40-0xFC) are never one of these: a byte scan is safe.
+void appendField(std::string& line, std::string_view field, bool alwaysQuoted = false) {
+    if (!alwaysQuoted && field.find_first_of(",\"\r\n") == std::string_view::npos) {
+        line += field;
+        return;
+    }
+    line += '"';
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        // A CR LF keeps only its LF: the text-mode write adds the CR back.
+        if (field[i] == '\r' && field.substr(i + 1).starts_with('\n'))
+            continue;
+        if (field[i] == '"')
+            line += '"';
+        line += field[i];
+    }
+    line += '"';
+}
+
 // bell.log has always been written in text mode: every line feed becomes CR LF.
 std::string toTextMode(std::string_view bytes) {
     std::string out;
@@ -67,7 +86,7 @@ std::string reason(const std::string& path) {
 }
 
 bool endsInsideALine(const std::string& path) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    int fd = openRegularFile(path, O_RDONLY);
     if (fd < 0)
         return false;
     struct stat st {};
@@ -125,11 +144,11 @@ void SendLog::AddLogRecord(std::string_view number, std::string_view messageText
          {number, context.PbEntryName, context.PagerTypeName,
           partSlice(messageText, context.PartStarts, context.m_nSentPart)}) {
         line += ',';
-        line += field;
+        appendField(line, field);
     }
-    line += ",\"";
-    line += cancelled == 1 ? kCancelledCommand : context.m_strSentCommand;
-    line += "\"\n";
+    line += ',';
+    appendField(line, cancelled == 1 ? kCancelledCommand : context.m_strSentCommand, true);
+    line += '\n';
     journal(line);
     m_logLines.push_back(std::move(line));
 }
@@ -158,11 +177,11 @@ void SendLog::clearJournal() {
 bool SendLog::FlushLog() {
     const std::string path = logPath();
     bool created = false;
-    int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    int fd = openRegularFile(path, O_WRONLY | O_APPEND);
     // Only a missing file is created: a file that exists but cannot be opened is
     // never truncated.
     if (fd < 0 && errno == ENOENT) {
-        fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        fd = openRegularFile(path, O_WRONLY | O_APPEND | O_CREAT | O_EXCL, 0666);
         created = fd >= 0;
     }
     if (fd < 0) {

@@ -2,8 +2,11 @@
 #include "core/common/file_io.h"
 
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
+#include <iostream>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using tonalink::test::TempDir;
 
@@ -48,4 +51,27 @@ TEST(FileIo, FindsAFileWhateverTheCaseOfItsName) {
     EXPECT_EQ(fs::path(*found).filename(), "MAddress.Dat");
     EXPECT_TRUE(findFileIgnoringCase(dir.path.string(), "MADDRESS.DAT"));
     EXPECT_FALSE(findFileIgnoringCase(dir.path.string(), "call.dat"));
+}
+
+TEST(FileIo, SpecialFilesAreRefusedAtOnce) {
+    TempDir dir;
+    const std::string fifo = (dir.path / "fifo").string(), dev = (dir.path / "dev").string();
+    // Through a link, so that a writer that regressed replaces the link, not /dev/null.
+    ASSERT_TRUE(::mkfifo(fifo.c_str(), 0600) == 0 && ::symlink("/dev/null", dev.c_str()) == 0);
+    const std::pair<const char*, std::function<bool(const std::string&, std::string*)>> calls[] = {
+        {"BoundedRead", [](auto& path, auto* error) { return !!readFileBounded(path, 99, error); }},
+        {"AtomicWrite",
+         [](auto& path, auto* error) { return writeFileAtomically(path, "", error); }},
+        {"Append", [](auto& path, auto* error) { return appendToFile(path, "x", error); }}};
+    for (const auto& [name, call] : calls) {
+        auto outcome = [&](const std::string& path) {
+            std::string error;
+            return (call(path, &error) ? "accepted" : error) + "\n";
+        };
+        // A child, so that a call that blocks dies on the alarm instead of hanging the run.
+        EXPECT_EXIT((::alarm(5), std::cerr << outcome(fifo) << outcome(dev), std::exit(0)),
+                    testing::ExitedWithCode(0),
+                    testing::Eq(fifo + ": not a regular file\n" + dev + ": not a regular file\n"))
+            << name;
+    }
 }

@@ -97,14 +97,36 @@ TEST_F(SendLogTest, ThreePartsInSendingOrderEachWithItsSliceAndDigits) {
                                                 "00/12/07,09:05:03,090,Taro,TypeA,AAAA,\"d0\"\r\n");
 }
 
-TEST_F(SendLogTest, CancelledRecordCarriesTheCancelTextAndFieldsAreNotEscaped) {
+TEST_F(SendLogTest, CancelledRecordCarriesTheCancelTextAndFieldsAreQuoted) {
     SendLog log = makeLog(dir.path);
-    LogRecordContext context{"Yamada, \"Jr\"", "", starts, 1, "999"};
+    LogRecordContext context{"Yamada, \"Jr\"", "", starts, 1, "9\"9"};
     log.AddLogRecord("0120", "AAAA,B\"BBCC", 1, context);
     log.AddLogRecord("0120", "AAAA,B\"BBCC", 2, context);
-    EXPECT_THAT(log.logLines(),
-                ElementsAre("00/12/07,09:05:03,0120,Yamada, \"Jr\",,,B\"B,\"" + kCancelled + "\"\n",
-                            "00/12/07,09:05:03,0120,Yamada, \"Jr\",,,B\"B,\"999\"\n"));
+    EXPECT_THAT(
+        log.logLines(),
+        ElementsAre("00/12/07,09:05:03,0120,\"Yamada, \"\"Jr\"\"\",,\",B\"\"B\",\"" + kCancelled +
+                        "\"\n",
+                    "00/12/07,09:05:03,0120,\"Yamada, \"\"Jr\"\"\",,\",B\"\"B\",\"9\"\"9\"\n"));
+}
+
+TEST_F(SendLogTest, OnlyFieldsHoldingACommaQuoteOrLineBreakAreQuoted) {
+    const struct {
+        const char *name, *who, *type, *message, *fields;
+    } cases[] = {{"Plain", "Taro", "TypeA", "AAAA", "Taro,TypeA,AAAA"},
+                 {"CommaInMessage", "Taro", "TypeA", "A,B", "Taro,TypeA,\"A,B\""},
+                 {"QuoteInName", "T\"o", "TypeA", "AAAA", "\"T\"\"o\",TypeA,AAAA"},
+                 {"LfInMessage", "Taro", "TypeA", "A\nB", "Taro,TypeA,\"A\r\nB\""},
+                 {"CrLfInMessage", "Taro", "TypeA", "A\r\nB", "Taro,TypeA,\"A\r\nB\""},
+                 {"CommaInType", "Taro", "Type,A", "AAAA", "Taro,\"Type,A\",AAAA"}};
+    for (const auto& c : cases) {
+        fs::remove(bellLog);
+        SendLog log = makeLog(dir.path);
+        log.AddLogRecord("1", c.message, 0, {c.who, c.type, starts, 0, "12"}); // part 0: 4 bytes
+        ASSERT_TRUE(log.FlushLog()) << c.name;
+        EXPECT_EQ(readWholeFile(bellLog),
+                  kHeader + "00/12/07,09:05:03,1," + c.fields + ",\"12\"\r\n")
+            << c.name;
+    }
 }
 
 TEST_F(SendLogTest, EmptyFlushCreatesTheHeaderOnlyOnce) {
