@@ -2,15 +2,8 @@
 // whole preview (collect, convert, encode, show). A 1,000-character message is
 // typed key by key; the counters give the median and the worst key.
 
-#include "core/app/current_send.h"
-#include "core/app/form_clock.h"
-#include "core/app/settings.h"
-#include "core/encoder/encoder.h"
-#include "core/modem/call_settings.h"
+#include "core/app/program_state.h"
 #include "core/modem/line_sink.h"
-#include "core/modem/send_log.h"
-#include "core/pagerdata/pager_type_catalog.h"
-#include "core/pagerdata/phone_book.h"
 #include "ui/form/form_ids.h"
 #include "ui/form/tonalink_view.h"
 #include "ui/shell/tonalink_app.h"
@@ -32,33 +25,16 @@ namespace {
 
 class NoModem : public LineSink {
 public:
-    void writeLine(const std::string&) override {}
+    bool isOpen() const override { return true; }
+    bool writeLine(const std::string&) override { return true; }
 };
 
 // The state the application object owns, around one form on the sample data.
 struct SampleForm {
-    Settings settings;
-    PagerTypeCatalog pagerTypes{TONALINK_SAMPLE_DATA_DIR};
-    PhoneBook phoneBook{TONALINK_SAMPLE_DATA_DIR};
-    CurrentSend currentSend;
-    Encoder encoder;
-    CallState callState;
-    SendLog sendLog{QDir::tempPath().toStdString()};
+    ProgramState programState{TONALINK_SAMPLE_DATA_DIR, QDir::tempPath().toStdString()};
     NoModem modem;
-    FormClock clock;
     CommandDispatcher commands;
-    CTonalinkView view{FormContext{settings,
-                                   pagerTypes,
-                                   phoneBook,
-                                   currentSend,
-                                   encoder,
-                                   callState,
-                                   sendLog,
-                                   modem,
-                                   clock,
-                                   commands,
-                                   {},
-                                   {}}};
+    CTonalinkView view{programState, modem, commands};
 };
 
 // The deferred work of the form's first clock tick: list call.dat's pager types

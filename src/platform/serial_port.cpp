@@ -50,15 +50,15 @@ void SerialPort::close() {
     m_port.clearError();
 }
 
-void SerialPort::writeLine(const std::string& line) {
+bool SerialPort::writeLine(const std::string& line) {
     if (!m_port.isOpen())
-        return;
+        return false;
     // A line still queued after its wait is abandoned, so lines never run together late.
     if (m_port.bytesToWrite() > 0)
         m_port.clear(QSerialPort::Output);
     if (m_port.write(line.data(), static_cast<qint64>(line.size())) <= 0) {
         m_port.clearError();
-        return;
+        return false;
     }
     // waitForBytesWritten returns after each chunk the driver takes, not after the whole line.
     const QDeadlineTimer deadline(kWriteWaitMs);
@@ -66,7 +66,11 @@ void SerialPort::writeLine(const std::string& line) {
         if (!m_port.waitForBytesWritten(static_cast<int>(deadline.remainingTime())))
             break;
     }
+    // A slow modem still draining is no failure; a port that went away is.
+    const bool failed =
+        m_port.error() == QSerialPort::ResourceError || m_port.error() == QSerialPort::WriteError;
     m_port.clearError();
+    return !failed;
 }
 
 } // namespace tonalink

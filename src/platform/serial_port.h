@@ -28,10 +28,11 @@ public:
     int open(int comIndex, const std::array<std::string, 8>& devices);
     // Drops DTR, which makes the modem hang up, then closes. Safe when not open.
     void close();
-    bool isOpen() const { return m_port.isOpen(); }
+    bool isOpen() const override { return m_port.isOpen(); }
 
-    // Writes the bytes as given, waiting at most 1000 ms; does nothing while closed.
-    void writeLine(const std::string& line) override;
+    // Writes the bytes as given, waiting at most 1000 ms. False while closed or
+    // when the port refuses the bytes.
+    bool writeLine(const std::string& line) override;
 
 private:
     FailureHandler m_onFailure;

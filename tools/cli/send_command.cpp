@@ -1,13 +1,9 @@
-// `send`: one whole send without a window, through the same call sequence as
-// the program, on real time and the user's modem settings.
+// `send`: one whole send without a window, through the same send job as the
+// program, on real time and the user's modem settings.
 #include "cli_support.h"
-#include "core/app/current_send.h"
+#include "core/app/callee_rules.h"
+#include "core/app/program_state.h"
 #include "core/app/send_job.h"
-#include "core/common/cp932.h"
-#include "core/encoder/encoder.h"
-#include "core/modem/call_sequence.h"
-#include "core/modem/send_log.h"
-#include "core/pagerdata/phone_book.h"
 #include "json_writer.h"
 #include "platform/qt_timer_host.h"
 #include "platform/serial_port.h"
@@ -23,62 +19,61 @@ namespace {
 constexpr const char* kSendFinished = "送信を終了しました。";
 constexpr const char* kSendCancelled = "送信をキャンセルしました。";
 
-struct Callee {
-    CurrentSend send;
-    std::string PbEntryName;
-    std::vector<std::string> UserPhrases;
-};
-
-// The callee from --entry (as the phone-book picker applies it) or from the
-// options typed by hand.
-std::optional<Callee> resolveCallee(const CliContext& ctx, const ParsedArgs& args, int* exitCode) {
-    *exitCode = kExitUsage;
-    Callee callee;
+// Fills the current send with the callee from --entry (as the phone-book picker
+// applies it) or from the options typed by hand, and loads its pager type.
+int applyCallee(const CliContext& ctx, const ParsedArgs& args, ProgramState& state) {
     if (auto entry = args.value("entry")) {
         if (args.has("type") || args.has("call-number") || args.has("centre-number") ||
-            args.has("password")) {
-            ctx.usage("--entry takes the callee from the phone book; give no callee options");
-            return std::nullopt;
-        }
+            args.has("password"))
+            return ctx.usage(
+                "--entry takes the callee from the phone book; give no callee options");
         auto name = ctx.toCp932(*entry, "--entry");
         if (!name)
-            return std::nullopt;
-        PhoneBook book(ctx.dir);
+            return kExitUsage;
+        if (state.pagerTypes.ListPagerTypes(false) != 0) {
+            ctx.err << "tonalink-cli: no readable call.dat in " << ctx.dir << "\n";
+            return kExitFileError;
+        }
+        PhoneBook& book = state.phoneBook;
         if (book.ListPhoneBook() != 0) {
             ctx.err << "tonalink-cli: no readable maddress.dat in " << ctx.dir << "\n";
-            *exitCode = kExitFileError;
-            return std::nullopt;
+            return kExitFileError;
         }
         auto it = std::find_if(book.PhoneBookNames.begin(), book.PhoneBookNames.end(),
                                [&](const std::string& n) { return profileNamesEqual(n, *name); });
-        if (it == book.PhoneBookNames.end()) {
-            ctx.usage("--entry names no callee of the phone book");
-            return std::nullopt;
+        if (it == book.PhoneBookNames.end())
+            return ctx.usage("--entry names no callee of the phone book");
+        const AppliedCallee applied = ApplyPhoneBookEntry(state, *it);
+        if (!applied.pagerTypeName) {
+            ctx.err << "tonalink-cli: call.dat has no pager type "
+                    << displayUtf8(applied.entry.PbType) << "\n";
+            return kExitUsage;
         }
-        PhoneBookEntry found = book.ReadPhoneBookEntry(*it);
-        callee.PbEntryName = *it;
-        callee.send.PagerTypeName = found.PbType;
-        callee.send.CallNumber = found.PbCallNo;
-        callee.send.CentreNumber = found.PhsCallNo;
-        callee.send.CallPassword = found.PbPassWord;
-        callee.UserPhrases = found.UserPhrases;
-        return callee;
+        book.PbEntryName = *it;
+        return kExitOk;
     }
-    if (!args.has("type") || !args.has("call-number")) {
-        ctx.usage("send needs --entry NAME, or --type NAME and --call-number N");
-        return std::nullopt;
-    }
+    if (!args.has("type") || !args.has("call-number"))
+        return ctx.usage("send needs --entry NAME, or --type NAME and --call-number N");
     auto type = optionText(ctx, args, "type");
     auto number = optionText(ctx, args, "call-number");
     auto centre = optionText(ctx, args, "centre-number");
     auto password = optionText(ctx, args, "password");
     if (!type || !number || !centre || !password)
-        return std::nullopt;
-    callee.send.PagerTypeName = *type;
-    callee.send.CallNumber = *number;
-    callee.send.CentreNumber = *centre;
-    callee.send.CallPassword = *password;
-    return callee;
+        return kExitUsage;
+    int exitCode = kExitOk;
+    auto loaded = loadPagerType(ctx, *type, &exitCode);
+    if (!loaded)
+        return exitCode;
+    PagerTypeCatalog& catalog = state.pagerTypes;
+    catalog = std::move(*loaded);
+    // The fields the form would hold: a type without a centre or a password
+    // leaves those fields empty.
+    CurrentSend& send = state.currentSend;
+    send.PagerTypeName = catalog.PagerTypeName;
+    send.CallNumber = *number;
+    send.CentreNumber = catalog.PagerType.PbOrPhsSw != 0 ? *centre : std::string();
+    send.CallPassword = catalog.PagerType.PassWordSw != 0 ? *password : std::string();
+    return kExitOk;
 }
 
 } // namespace
@@ -95,30 +90,23 @@ int runSend(const CliContext& ctx, const std::vector<std::string>& args) {
     std::optional<int> mode = parseIntInRange(parsed->value("mode").value_or("0"), 0, 3);
     if (!mode)
         return ctx.usage("--mode must be 0, 1, 2 or 3");
-    int exitCode = kExitOk;
-    auto callee = resolveCallee(ctx, *parsed, &exitCode);
-    if (!callee)
-        return exitCode;
     auto text = ctx.toCp932(parsed->positionals()[0], "TEXT");
     if (!text)
         return kExitNotEncodable;
-    auto catalog = loadPagerType(ctx, callee->send.PagerTypeName, &exitCode);
-    if (!catalog)
-        return exitCode;
-    catalog->AppendFormStyles(callee->UserPhrases);
-    const PagerType& type = catalog->PagerType;
 
-    // The fields the form would hold: a type without a centre or a password
-    // leaves those fields empty.
-    CurrentSend send = callee->send;
-    send.MessageText = *text;
-    send.MessageMode = *mode;
-    if (type.PbOrPhsSw == 0)
-        send.CentreNumber.clear();
-    if (type.PassWordSw == 0)
-        send.CallPassword.clear();
+    ProgramState state(ctx.dir, ctx.dir, [&](SendLogNotice notice, const std::string& detail) {
+        if (notice == SendLogNotice::SizeWarning)
+            ctx.err << "ＬＯＧファイルのサイズが大きくなりました。\n整理して下さい。\n";
+        else
+            ctx.err << "tonalink-cli: the send log could not be written: " << detail << "\n";
+    });
+    if (int applied = applyCallee(ctx, *parsed, state); applied != kExitOk)
+        return applied;
+    state.currentSend.MessageText = *text;
+    state.currentSend.MessageMode = *mode;
 
-    Settings settings = loadUserSettings();
+    state.settings = loadUserSettings();
+    Settings& settings = state.settings;
     if (auto port = parsed->value("port")) {
         if (settings.CommPort < 0 || settings.CommPort >= static_cast<int>(settings.Ports.size()))
             settings.CommPort = 0;
@@ -133,68 +121,50 @@ int runSend(const CliContext& ctx, const std::vector<std::string>& args) {
     auto say = [&](std::string_view cp932Text) { ctx.err << displayUtf8(cp932Text) << "\n"; };
     SerialPort port([&](const QString& text) { ctx.err << text.toStdString() << "\n"; });
     port.open(settings.CommPort, settings.Ports);
+    state.sendLog.recoverJournal();
 
-    SendLog log(ctx.dir, [&](SendLogNotice notice, const std::string& detail) {
-        if (notice == SendLogNotice::SizeWarning)
-            ctx.err << "ＬＯＧファイルのサイズが大きくなりました。\n整理して下さい。\n";
-        else
-            ctx.err << "tonalink-cli: the send log could not be written: " << detail << "\n";
-    });
-    log.recoverJournal();
-
-    Encoder encoder;
-    EncoderInput input{type,
-                       send.MessageText,
-                       send.MessageMode,
-                       settings.CustomCommand1,
-                       settings.CustomCommand2,
-                       settings.CustomCommand3,
-                       send.CallNumber,
-                       send.CallPassword};
-    CallState state;
-    auto addRecord = [&](const std::string& number, int32_t cancelled) {
-        log.AddLogRecord(number, send.MessageText, cancelled,
-                         {callee->PbEntryName, catalog->PagerTypeName, encoder.PartStarts,
-                          state.m_nSentPart, state.m_strSentCommand});
-    };
-
-    std::unique_ptr<CallSequence> sequence;
-    QtTimerHost timers([&](int id) { sequence->onTimer(id); });
-    CallSequence::Hooks hooks;
-    hooks.statusChanged = [&](CallStatus status) { say(callStatusText(status)); };
-    hooks.counterChanged = [&](const std::string& counter) { ctx.err << counter << "\n"; };
-    hooks.addLogRecord = [&](const std::string& number, const std::string&, int32_t cancelled) {
-        addRecord(number, cancelled);
-    };
-    hooks.showWarning = say;
+    std::unique_ptr<SendJob> job;
+    QtTimerHost timers([&](int id) { job->onTimer(id); });
+    SendJob::Display display;
+    display.statusChanged = [&](CallStatus status) { say(callStatusText(status)); };
+    display.counterChanged = [&](const std::string& counter) { ctx.err << counter << "\n"; };
+    display.showWarning = say;
     // Leave the loop after the timer callback that ended the call has returned.
-    hooks.finished = [&](int32_t) { QTimer::singleShot(0, &app, &QCoreApplication::quit); };
-    sequence = std::make_unique<CallSequence>(makeCallSettings(settings, type, send), state, timers,
-                                              port, hooks);
+    display.finished = [&](const SendResult&) {
+        QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    };
+    job = std::make_unique<SendJob>(state, port, timers, display);
 
-    int32_t started = sequence->start([&](MessageParts& parts) {
-        int32_t result = encoder.BuildSendCommands(input);
-        parts = encoder;
-        return result;
-    });
-    if (started != 0) {
-        ctx.err << "tonalink-cli: the message cannot be sent with this pager type\n";
+    if (!job->start()) {
+        const SendFailure why = job->result()->failure;
+        if (why == SendFailure::NotEncodable)
+            ctx.err << "tonalink-cli: the message cannot be sent with this pager type\n";
+        else if (why != SendFailure::PortNotOpen)
+            ctx.err << "tonalink-cli: the call could not start\n";
         port.close();
-        return kExitNotEncodable;
+        return why == SendFailure::NotEncodable ? kExitNotEncodable : kExitFileError;
     }
 
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested,
-                     [&](int) { sequence->cancel(); });
+                     [&](int) { job->cancel(); });
     app.exec();
 
-    int32_t result = sequence->result().value_or(IDCANCEL);
-    if (result == IDOK)
-        addRecord(sequence->number(), 0);
-    ctx.err << (result == IDOK ? kSendFinished : kSendCancelled) << "\n";
-    log.FlushLog();
+    const SendResult result = job->result().value_or(SendResult{SendOutcome::Cancelled});
+    if (result.outcome == SendOutcome::Failed)
+        ctx.err << "tonalink-cli: the line failed during the call\n";
+    ctx.err << (result.outcome == SendOutcome::Sent ? kSendFinished : kSendCancelled) << "\n";
+    state.sendLog.FlushLog();
     port.close();
-    return result == IDOK ? kExitOk : kExitCancelled;
+    switch (result.outcome) {
+    case SendOutcome::Sent:
+        return kExitOk;
+    case SendOutcome::Cancelled:
+        return kExitCancelled;
+    case SendOutcome::Failed:
+        break;
+    }
+    return kExitFileError;
 }
 
 } // namespace tonalink::cli

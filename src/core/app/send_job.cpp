@@ -1,10 +1,19 @@
 #include "core/app/send_job.h"
 
-#include "core/app/current_send.h"
-#include "core/app/settings.h"
-#include "core/pagerdata/pager_type.h"
+#include "core/app/program_state.h"
+#include "core/modem/dialog_result.h"
+#include "core/modem/line_sink.h"
+
+#include <algorithm>
 
 namespace tonalink {
+namespace {
+
+int32_t boundedSeconds(int32_t seconds) {
+    return std::clamp(seconds, 0, kMaxCallSeconds);
+}
+
+} // namespace
 
 CallSettings makeCallSettings(const Settings& settings, const PagerType& pagerType,
                               const CurrentSend& send) {
@@ -15,11 +24,11 @@ CallSettings makeCallSettings(const Settings& settings, const PagerType& pagerTy
     call.line.ModemSw = settings.ModemSw;
     call.line.KeitaiSw = settings.KeitaiSw;
     call.ExtCommand = settings.ExtCommand;
-    call.DefaultOffTime = settings.DefaultOffTime;
-    call.ReDialTime = settings.ReDialTime;
+    call.DefaultOffTime = boundedSeconds(settings.DefaultOffTime);
+    call.ReDialTime = boundedSeconds(settings.ReDialTime);
     call.MsgSendC = settings.MsgSendC;
-    call.WaitTime = pagerType.WaitTime;
-    call.CutTime = pagerType.CutTime;
+    call.WaitTime = boundedSeconds(pagerType.WaitTime);
+    call.CutTime = boundedSeconds(pagerType.CutTime);
     call.MsgCancelCmd = pagerType.MsgCancelCmd;
     call.MsgJoinSw = pagerType.MsgJoinSw;
     call.PbOrPhsSw = pagerType.PbOrPhsSw;
@@ -27,6 +36,95 @@ CallSettings makeCallSettings(const Settings& settings, const PagerType& pagerTy
     call.CentreNumber = send.CentreNumber;
     call.MessageText = send.MessageText;
     return call;
+}
+
+EncoderInput encoderInput(const ProgramState& state) {
+    const CurrentSend& send = state.currentSend;
+    const Settings& settings = state.settings;
+    return EncoderInput{state.pagerTypes.PagerType,
+                        send.MessageText,
+                        send.MessageMode,
+                        settings.CustomCommand1,
+                        settings.CustomCommand2,
+                        settings.CustomCommand3,
+                        send.CallNumber,
+                        send.CallPassword};
+}
+
+SendJob::SendJob(ProgramState& state, LineSink& line, TimerHost& timers, Display display)
+    : m_state(state), m_line(line), m_display(std::move(display)) {
+    CallSequence::Hooks hooks;
+    hooks.statusChanged = m_display.statusChanged;
+    hooks.counterChanged = m_display.counterChanged;
+    hooks.showWarning = m_display.showWarning;
+    hooks.addLogRecord = [this](const std::string& number, const std::string&, int32_t) {
+        addLogRecord(number);
+    };
+    hooks.finished = [this](int32_t dialogResult) { finished(dialogResult); };
+    m_sequence = std::make_unique<CallSequence>(
+        makeCallSettings(state.settings, state.pagerTypes.PagerType, state.currentSend),
+        state.callState, timers, line, std::move(hooks));
+}
+
+SendJob::~SendJob() = default;
+
+bool SendJob::start() {
+    if (!m_line.isOpen()) {
+        m_result = SendResult{SendOutcome::Failed, SendFailure::PortNotOpen};
+        return false;
+    }
+    bool encoded = true;
+    const int32_t created = m_sequence->start([this, &encoded](MessageParts& parts) {
+        Encoder& encoder = m_state.encoder;
+        encoded = encoder.BuildSendCommands(encoderInput(m_state)) == 0;
+        parts = static_cast<const MessageParts&>(encoder);
+        return encoded ? 0 : -1;
+    });
+    if (created != 0) {
+        const SendFailure why = !encoded                   ? SendFailure::NotEncodable
+                                : m_sequence->lineFailed() ? SendFailure::LineFailed
+                                                           : SendFailure::NoTimer;
+        m_result = SendResult{SendOutcome::Failed, why};
+        return false;
+    }
+    return true;
+}
+
+void SendJob::onTimer(int id) {
+    m_sequence->onTimer(id);
+}
+
+void SendJob::redial() {
+    m_sequence->redial();
+}
+
+void SendJob::cancel() {
+    m_sequence->cancel();
+}
+
+bool SendJob::running() const {
+    return m_sequence->running();
+}
+
+void SendJob::finished(int32_t dialogResult) {
+    if (dialogResult == IDOK) {
+        addLogRecord(m_sequence->number());
+        m_result = SendResult{SendOutcome::Sent, SendFailure::None};
+    } else if (m_sequence->lineFailed()) {
+        m_result = SendResult{SendOutcome::Failed, SendFailure::LineFailed};
+    } else {
+        m_result = SendResult{SendOutcome::Cancelled, SendFailure::None};
+    }
+    if (m_display.finished)
+        m_display.finished(*m_result);
+}
+
+void SendJob::addLogRecord(const std::string& number) {
+    const CallState& call = m_state.callState;
+    m_state.sendLog.AddLogRecord(
+        number, m_state.currentSend.MessageText, 0,
+        LogRecordContext{m_state.phoneBook.PbEntryName, m_state.pagerTypes.PagerTypeName,
+                         m_state.encoder.PartStarts, call.m_nSentPart, call.m_strSentCommand});
 }
 
 } // namespace tonalink

@@ -54,8 +54,9 @@ int32_t CallSequence::start(const BuildSendCommandsFn& buildSendCommands) {
     m_nPart = m_bReverse ? m_lastPart : 0;
 
     const std::string ext = extCommandLine(m_settings.ExtCommand);
-    if (!ext.empty()) {
-        m_modem.writeLine(ext);
+    if (!ext.empty() && !m_modem.writeLine(ext)) {
+        m_lineFailed = true;
+        return kDialogNotCreated;
     }
     if (!startTimer(kTimerDial, kFirstDialMs)) {
         warnNoTimer();
@@ -114,8 +115,11 @@ void CallSequence::dialStep() {
         nextMs = secondsToMs(codeLength + m_settings.WaitTime + m_settings.CutTime);
     }
     setStatus(CallStatus::Dialling);
-    m_modem.writeLine(
-        dialLine(m_settings.line, m_settings.WaitTime, m_number, m_state.m_strSentCommand));
+    if (!m_modem.writeLine(
+            dialLine(m_settings.line, m_settings.WaitTime, m_number, m_state.m_strSentCommand))) {
+        endWithLineFailure();
+        return;
+    }
     if (!startTimer(nextTimer, nextMs)) {
         endWithTimerFailure(true);
     }
@@ -129,7 +133,10 @@ void CallSequence::sendCodesStep() {
     setStatus(CallStatus::SendingMessage);
     recordSentPart();
     m_state.m_nHoldTime = holdTime(m_settings.DefaultOffTime, m_settings.CutTime);
-    m_modem.writeLine(codeLine(m_settings.line.KeitaiSw, m_state.m_strSentCommand));
+    if (!m_modem.writeLine(codeLine(m_settings.line.KeitaiSw, m_state.m_strSentCommand))) {
+        endWithLineFailure();
+        return;
+    }
     if (!startTimer(kTimerHangUp, secondsToMs(m_state.m_nHoldTime))) {
         endWithTimerFailure(true);
     }
@@ -137,7 +144,10 @@ void CallSequence::sendCodesStep() {
 
 void CallSequence::hangUpStep() {
     setStatus(CallStatus::Disconnecting);
-    hangUp();
+    if (!hangUp()) {
+        endWithLineFailure();
+        return;
+    }
     m_nPart += m_bReverse ? -1 : 1;
     // A refused advance timer shows nothing; Redial or Cancel goes on from here.
     m_advanceOwed = !startTimer(kTimerAdvance, kAfterHangUpMs);
@@ -179,7 +189,11 @@ void CallSequence::redial() {
     m_timers.killTimer(kTimerHangUp);
     m_timers.killTimer(kTimerDial);
     m_timers.killTimer(kTimerSendCodes);
-    hangUp();
+    if (!hangUp()) {
+        m_lineFailed = true;
+        finish(IDCANCEL);
+        return;
+    }
     setStatus(CallStatus::WaitingToRedial);
     // Timers 6 and 8 stay: a pending advance step still runs, and its pause
     // replaces this one.
@@ -212,8 +226,8 @@ void CallSequence::appendLogRecord() {
     }
 }
 
-void CallSequence::hangUp() {
-    m_modem.writeLine(hangUpLine());
+bool CallSequence::hangUp() {
+    return m_modem.writeLine(hangUpLine());
 }
 
 void CallSequence::setStatus(CallStatus status) {
@@ -241,6 +255,14 @@ void CallSequence::endWithTimerFailure(bool lineOffHook) {
         hangUp();
     }
     warnNoTimer();
+    finish(IDCANCEL);
+}
+
+void CallSequence::endWithLineFailure() {
+    // The part in flight did not go out as it should: it is not logged, and one
+    // last hang-up is tried so the line is not left off-hook.
+    m_lineFailed = true;
+    hangUp();
     finish(IDCANCEL);
 }
 

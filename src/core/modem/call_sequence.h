@@ -36,7 +36,7 @@ public:
         std::function<void(CallStatus)> statusChanged;
         std::function<void(const std::string& counter)> counterChanged; // "2/3"
         // AddLogRecord for a part that went out (every part but the last); the
-        // number is the dialled one. Reads the CallState the sequence was given.
+        // number is the one dialled. Reads the CallState the sequence was given.
         std::function<void(const std::string& number, const std::string& messageText,
                            int32_t cancelled)>
             addLogRecord;
@@ -52,8 +52,8 @@ public:
 
     // The dialog's creation: build the send commands, choose the order, write the
     // extra command, start the first dial in 3500 ms. kDialogNotCreated when the
-    // commands cannot be built (nothing written) or the first timer is refused;
-    // else 0 and the call runs.
+    // commands cannot be built (nothing written), the extra command cannot be
+    // written or the first timer is refused; else 0 and the call runs.
     int32_t start(const BuildSendCommandsFn& buildSendCommands);
 
     void onTimer(int id);
@@ -67,7 +67,10 @@ public:
     int32_t part() const { return m_nPart; }
     bool reverse() const { return m_bReverse; }
     const std::vector<std::string>& msgParts() const { return m_msgParts; }
+    // The number as dialled (what every log record of the call holds).
     const std::string& number() const { return m_number; }
+    // A line write failed: the call ended (IDCANCEL) or never started.
+    bool lineFailed() const { return m_lineFailed; }
 
 private:
     void dialStep();
@@ -79,7 +82,8 @@ private:
     bool partRemains() const;
     void recordSentPart();
     void appendLogRecord();
-    void hangUp();
+    bool hangUp();
+    void endWithLineFailure();
     void setStatus(CallStatus status);
     // Interval bounded to what a timer takes; false when the host refuses.
     bool startTimer(int id, int64_t ms);
@@ -100,7 +104,8 @@ private:
     int32_t m_nPart = 0;
     bool m_bReverse = false;
     bool m_running = false;
-    bool m_advanceOwed = false; // the advance step's timer was refused after a hang-up
+    bool m_advanceOwed = false;
+    bool m_lineFailed = false; // the advance step's timer was refused after a hang-up
     std::optional<int32_t> m_result;
     CallStatus m_status = CallStatus::Initialising;
     std::string m_counter;

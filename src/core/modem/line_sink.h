@@ -4,12 +4,15 @@
 
 namespace tonalink {
 
-// Takes one complete modem command line (ending in CR LF). Writes never report
-// failure: the call goes on whether or not the line reached the modem.
+// The telephone line a call is made on: takes one complete modem command line
+// (ending in CR LF) at a time.
 class LineSink {
 public:
     virtual ~LineSink() = default;
-    virtual void writeLine(const std::string& line) = 0;
+    // False when no command can reach the modem (its port is not open).
+    virtual bool isOpen() const = 0;
+    // False when the line did not take the bytes; the call cannot go on then.
+    virtual bool writeLine(const std::string& line) = 0;
 };
 
 } // namespace tonalink

@@ -1,12 +1,7 @@
 #include "ui/dialogs/call_dlg.h"
 
-#include "core/app/current_send.h"
-#include "core/app/send_job.h"
-#include "core/app/settings.h"
-#include "core/encoder/encoder.h"
+#include "core/app/program_state.h"
 #include "core/modem/dialog_result.h"
-#include "core/modem/send_log.h"
-#include "core/pagerdata/pager_type_catalog.h"
 #include "platform/qt_timer_host.h"
 #include "ui/widgets/dialog_units.h"
 #include "ui/widgets/message_box_service.h"
@@ -25,19 +20,6 @@ TimerHostFactory qtTimerHostFactory() {
     return [](std::function<void(int)> onTimer) -> std::unique_ptr<TimerHost> {
         return std::make_unique<QtTimerHost>(std::move(onTimer));
     };
-}
-
-EncoderInput SendContext::encoderInput() const {
-    return EncoderInput{pagerTypes.PagerType,    currentSend.MessageText, currentSend.MessageMode,
-                        settings.CustomCommand1, settings.CustomCommand2, settings.CustomCommand3,
-                        currentSend.CallNumber,  currentSend.CallPassword};
-}
-
-void SendContext::addLogRecord(const std::string& number, const std::string& messageText,
-                               int cancelled) const {
-    sendLog.AddLogRecord(number, messageText, cancelled,
-                         LogRecordContext{PbEntryName, pagerTypes.PagerTypeName, encoder.PartStarts,
-                                          callState.m_nSentPart, callState.m_strSentCommand});
 }
 
 namespace {
@@ -59,9 +41,9 @@ QPushButton* makeButton(QWidget* parent, int id, const QString& text) {
 
 } // namespace
 
-CCallDlg::CCallDlg(const SendContext& context, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      m_context(context) {
+CCallDlg::CCallDlg(ProgramState& state, LineSink& line, const TimerHostFactory& makeTimers,
+                   QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_state(state) {
     setWindowTitle(QStringLiteral("呼 出"));
     setFont(dialogFont(9));
 
@@ -102,40 +84,28 @@ CCallDlg::CCallDlg(const SendContext& context, QWidget* parent)
     connect(m_redial, &QPushButton::clicked, this, [this] { OnRedial(); });
     connect(m_cancel, &QPushButton::clicked, this, [this] { OnCancel(); });
 
-    CallSequence::Hooks hooks;
-    hooks.statusChanged = [this](CallStatus status) { showStatus(status); };
-    hooks.counterChanged = [this](const std::string& counter) {
+    SendJob::Display display;
+    display.statusChanged = [this](CallStatus status) { showStatus(status); };
+    display.counterChanged = [this](const std::string& counter) {
         m_partCounter->setText(QString::fromStdString(counter));
     };
-    hooks.addLogRecord = [this](const std::string& number, const std::string& message,
-                                int32_t cancelled) {
-        m_context.addLogRecord(number, message, cancelled);
-    };
-    hooks.showWarning = [](const std::string& text) {
+    display.showWarning = [](const std::string& text) {
         messageBox(fromCp932(text), MsgIcon::Exclamation);
     };
-    hooks.finished = [this](int32_t result) { done(result); };
+    display.finished = [this](const SendResult&) {
+        done(m_job->sequence().result().value_or(IDCANCEL));
+    };
 
-    const TimerHostFactory& makeTimers =
-        m_context.makeTimers ? m_context.makeTimers : qtTimerHostFactory();
-    m_timers = makeTimers([this](int id) { m_sequence->onTimer(id); });
-    m_sequence = std::make_unique<CallSequence>(
-        makeCallSettings(m_context.settings, m_context.pagerTypes.PagerType, m_context.currentSend),
-        m_context.callState, *m_timers, m_context.modem, std::move(hooks));
+    m_timers =
+        (makeTimers ? makeTimers : qtTimerHostFactory())([this](int id) { m_job->onTimer(id); });
+    m_job = std::make_unique<SendJob>(state, line, *m_timers, std::move(display));
 }
 
 CCallDlg::~CCallDlg() = default;
 
 int CCallDlg::exec() {
-    const EncoderInput input = m_context.encoderInput();
-    const int32_t created = m_sequence->start([this, &input](MessageParts& parts) {
-        const int32_t result = m_context.encoder.BuildSendCommands(input);
-        parts = static_cast<const MessageParts&>(m_context.encoder);
-        return result;
-    });
-    if (created != 0) {
+    if (!m_job->start())
         return kDialogNotCreated;
-    }
     OnInitDialog();
     return QDialog::exec();
 }
@@ -147,17 +117,17 @@ void CCallDlg::reject() {
 void CCallDlg::OnInitDialog() {
     showStatus(CallStatus::Initialising);
     // The typed call number, also when the centre's number is the one dialled.
-    m_number->setText(fromCp932(m_context.currentSend.CallNumber));
-    m_entryName->setText(fromCp932(m_context.PbEntryName));
+    m_number->setText(fromCp932(m_state.currentSend.CallNumber));
+    m_entryName->setText(fromCp932(m_state.phoneBook.PbEntryName));
 }
 
 void CCallDlg::OnRedial() {
-    m_sequence->redial();
+    m_job->redial();
 }
 
 void CCallDlg::OnCancel() {
-    if (m_sequence->running()) {
-        m_sequence->cancel();
+    if (m_job->running()) {
+        m_job->cancel();
     } else {
         done(IDCANCEL);
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/modem/call_sequence.h"
+#include "core/app/send_job.h"
 
 #include <QDialog>
 #include <QString>
@@ -12,14 +12,8 @@ class QPushButton;
 
 namespace tonalink {
 
-class Encoder;
-class LineSink;
-class PagerTypeCatalog;
-class SendLog;
 class TimerHost;
-struct CurrentSend;
-struct EncoderInput;
-struct Settings;
+struct ProgramState;
 
 // Makes the numbered timers of one window; they call onTimer(id) when they fire.
 using TimerHostFactory =
@@ -27,30 +21,10 @@ using TimerHostFactory =
 // The real timers, on the Qt event loop.
 TimerHostFactory qtTimerHostFactory();
 
-// The program-wide state one send reads and writes, owned by the application.
-struct SendContext {
-    const Settings& settings;
-    PagerTypeCatalog& pagerTypes; // the loaded PagerType and PagerTypeName
-    const CurrentSend& currentSend;
-    const std::string& PbEntryName;
-    Encoder& encoder;
-    CallState& callState;
-    SendLog& sendLog;
-    LineSink& modem;
-    TimerHostFactory makeTimers;
-
-    // What the encoder reads for the current send.
-    EncoderInput encoderInput() const;
-    // AddLogRecord for the part the last call sent.
-    void addLogRecord(const std::string& number, const std::string& messageText,
-                      int cancelled) const;
-};
-
-// The call progress window: builds the send commands for the current message and
-// runs the timed call sequence part after part. exec() returns IDOK when every
-// part went out, IDCANCEL when cancelled or a timer failed during the call, and
-// kDialogNotCreated (-1) without showing anything when the message cannot be
-// encoded or the first timer is refused.
+// The call progress window: runs one send job for the current message, shows its
+// progress and forwards Redial and Cancel. exec() returns IDOK when every part
+// went out, IDCANCEL when the call was cancelled or failed, and kDialogNotCreated
+// (-1) without showing anything when the job could not start; result() tells why.
 class CCallDlg : public QDialog {
     Q_OBJECT
 public:
@@ -61,14 +35,17 @@ public:
     static constexpr int kRedial = 3;
     static constexpr int kCancel = 2;
 
-    explicit CCallDlg(const SendContext& context, QWidget* parent = nullptr);
+    CCallDlg(ProgramState& state, LineSink& line, const TimerHostFactory& makeTimers,
+             QWidget* parent = nullptr);
     ~CCallDlg() override;
 
     int exec() override;
     // Cancel and Esc: hang up and end with IDCANCEL.
     void reject() override;
 
-    const CallSequence& sequence() const { return *m_sequence; }
+    const SendJob& job() const { return *m_job; }
+    // Set once exec() has returned.
+    std::optional<SendResult> result() const { return m_job->result(); }
 
 private:
     void OnInitDialog();
@@ -76,9 +53,9 @@ private:
     void OnCancel();
     void showStatus(CallStatus status);
 
-    const SendContext& m_context;
+    const ProgramState& m_state;
     std::unique_ptr<TimerHost> m_timers;
-    std::unique_ptr<CallSequence> m_sequence;
+    std::unique_ptr<SendJob> m_job;
     QLabel* m_entryName = nullptr;
     QLabel* m_number = nullptr;
     QLabel* m_status = nullptr;

@@ -58,15 +58,6 @@ void fillPhraseBox(QComboBox* box, const std::vector<TableEntry>& phrases) {
     box->setCurrentIndex(-1);
 }
 
-void appendPhrases(QComboBox* box, const std::vector<std::string>& entries) {
-    // Adding to an empty box would select the first item; the user chooses.
-    const int selected = box->currentIndex();
-    for (const std::string& entry : entries) {
-        addEntry(box, entry);
-    }
-    box->setCurrentIndex(selected);
-}
-
 std::string selectedPhrase(const QComboBox* box) {
     const int index = box->currentIndex();
     if (index < 0) {

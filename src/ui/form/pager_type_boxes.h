@@ -23,8 +23,6 @@ void selectPagerTypeByName(QComboBox* box, std::string_view name);
 // Empties the box and adds every phrase entry whole, in list order; nothing is
 // selected afterwards.
 void fillPhraseBox(QComboBox* box, const std::vector<TableEntry>& phrases);
-// Adds entries at the end; the selection stays.
-void appendPhrases(QComboBox* box, const std::vector<std::string>& entries);
 // The phrase an entry stands for: everything after its first ']', or the whole
 // entry when it has none. Empty when nothing is selected.
 std::string selectedPhrase(const QComboBox* box);

@@ -1,14 +1,12 @@
 #include "ui/form/tonalink_view.h"
 
-#include "core/app/current_send.h"
-#include "core/app/settings.h"
-#include "core/encoder/encoder.h"
-#include "core/modem/call_settings.h"
+#include "core/app/callee_rules.h"
+#include "core/app/program_state.h"
+#include "core/app/send_job.h"
 #include "core/modem/dialog_result.h"
-#include "core/modem/send_log.h"
 #include "core/modem/timer_host.h"
-#include "core/pagerdata/pager_type_catalog.h"
 #include "platform/log_editor.h"
+#include "platform/serial_port.h"
 #include "ui/dialogs/phone_book_dlg.h"
 #include "ui/form/callee_fields.h"
 #include "ui/form/form_context_menu.h"
@@ -36,14 +34,15 @@
 
 namespace tonalink {
 
-CTonalinkView::CTonalinkView(FormContext context, QWidget* parent)
-    : CFormView(parent), m_ctx(std::move(context)) {
+CTonalinkView::CTonalinkView(ProgramState& state, LineSink& line, CommandDispatcher& commands,
+                             TimerHostFactory makeTimers, QWidget* parent)
+    : CFormView(parent), m_state(state), m_line(line), m_commands(commands),
+      m_makeTimers(makeTimers ? std::move(makeTimers) : qtTimerHostFactory()) {
     setFont(dialogFont(10));
     m_c = FormControls::create(this);
     connectControls();
 
-    const TimerHostFactory& makeTimers = m_ctx.makeTimers ? m_ctx.makeTimers : qtTimerHostFactory();
-    m_clockTimers = makeTimers([this](int id) { OnTimer(id); });
+    m_clockTimers = m_makeTimers([this](int id) { OnTimer(id); });
 }
 
 CTonalinkView::~CTonalinkView() {
@@ -70,9 +69,9 @@ void CTonalinkView::connectControls() {
 }
 
 void CTonalinkView::registerCommands() {
-    CommandDispatcher& commands = m_ctx.commands;
+    CommandDispatcher& commands = m_commands;
     commands.setHandler(cmd::kOpenLog, this, [this] { OnOpenLog(); });
-    commands.setHandler(cmd::kExitMenu, this, [this] { m_ctx.commands.post(cmd::kAppExit); });
+    commands.setHandler(cmd::kExitMenu, this, [this] { m_commands.post(cmd::kAppExit); });
     // The edit commands act on the message wherever the focus is.
     commands.setHandler(cmd::kEditPaste, this, [this] { m_c.message->paste(); });
     commands.setHandler(cmd::kEditUndo, this, [this] { m_c.message->undo(); });
@@ -97,7 +96,7 @@ void CTonalinkView::DoDataExchange(bool saveAndValidate) {
 void CTonalinkView::OnInitialUpdate() {
     DoDataExchange(false);
     CFormView::OnInitialUpdate();
-    m_ctx.clock.startupDone = false;
+    m_state.clock.startupDone = false;
     if (!m_clockTimers->startTimer(kClockTimer, kClockMs)) {
         messageBox(QStringLiteral("ｳｨﾝﾄﾞｳ内で利用可能なﾀｲﾏがありません。\n時刻表示できません。"),
                    MsgIcon::Exclamation);
@@ -105,8 +104,8 @@ void CTonalinkView::OnInitialUpdate() {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         m_waitingForFirstTick = true;
     }
-    m_ctx.clock.tickCount = 0;
-    m_ctx.clock.sendAtTick = FormClock::kNoSendPending;
+    m_state.clock.tickCount = 0;
+    m_state.clock.sendAtTick = FormClock::kNoSendPending;
     m_c.messageMode->setCurrentIndex(0);
 }
 
@@ -128,7 +127,7 @@ void CTonalinkView::OnTimer(int id) {
     if (CFrameWnd* frame = GetParentFrame()) {
         frame->SetPaneText(kClockPane, QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
     }
-    FormClock& clock = m_ctx.clock;
+    FormClock& clock = m_state.clock;
     if (!clock.startupDone) {
         clock.startupDone = true;
         endStartupWaitCursor();
@@ -136,9 +135,6 @@ void CTonalinkView::OnTimer(int id) {
         CTonalinkDoc* document = GetDocument();
         if (document && document->shortcut.applied == 0) {
             document->shortcut.applied = 1;
-            if (m_ctx.applyShortcut) {
-                m_ctx.applyShortcut();
-            }
         }
     }
     if (m_sendSource == SendSource::ShortcutPending && clock.tickCount == clock.sendAtTick) {
@@ -151,15 +147,15 @@ void CTonalinkView::OnTimer(int id) {
 
 void CTonalinkView::MakeShortcutSendPending() {
     m_sendSource = SendSource::ShortcutPending;
-    m_ctx.clock.sendAtTick = m_ctx.clock.tickCount + 3;
+    m_state.clock.sendAtTick = m_state.clock.tickCount + 3;
 }
 
 void CTonalinkView::RefreshFormLists(bool keepPath) {
-    if (m_ctx.pagerTypes.ListPagerTypes(keepPath) != 0) {
+    if (m_state.pagerTypes.ListPagerTypes(keepPath) != 0) {
         messageBox(QStringLiteral("ポケベル情報ファイルがありません"), MsgIcon::Stop);
     }
-    fillPagerTypeBox(m_c.pagerType, m_ctx.pagerTypes.PagerTypeNames);
-    const Settings& settings = m_ctx.settings;
+    fillPagerTypeBox(m_c.pagerType, m_state.pagerTypes.PagerTypeNames);
+    const Settings& settings = m_state.settings;
     m_c.reserve->setVisible(settings.Reservation == 1);
     const std::string* commands[3] = {&settings.CustomCommand1, &settings.CustomCommand2,
                                       &settings.CustomCommand3};
@@ -179,7 +175,7 @@ int CTonalinkView::CollectFormFields() {
         all = all && bytes.has_value();
         field = bytes ? std::move(*bytes) : std::string();
     };
-    CurrentSend& send = m_ctx.currentSend;
+    CurrentSend& send = m_state.currentSend;
     take(m_c.callNumber->text(), send.CallNumber);
     take(m_c.centreNumber->text(), send.CentreNumber);
     take(withCrLf(m_c.message->toPlainText()), send.MessageText);
@@ -194,34 +190,30 @@ void CTonalinkView::UpdatePreview() {
         showPreview(m_c, unsendablePreview());
         return;
     }
-    const SendContext send = m_ctx.sendContext();
-    showPreview(m_c, PreparePreview(m_ctx.encoder, send.encoderInput()));
+    showPreview(m_c, PreparePreview(m_state.encoder, encoderInput(m_state)));
 }
 
 void CTonalinkView::OnSend() {
+    // Text CP932 cannot hold cannot go out, just as text the pager cannot encode.
     const bool collected = CollectFormFields() == 0;
-    const CurrentSend& fields = m_ctx.currentSend;
-    const std::string number =
-        dialledNumber(m_ctx.pagerTypes.PagerType.PbOrPhsSw, fields.CallNumber, fields.CentreNumber);
-    const std::string message = fields.MessageText;
     if (m_c.message->toPlainText().isEmpty()) {
         messageBox(QStringLiteral("ﾒｯｾｰｼﾞを入力してください。"));
         return;
     }
-    const SendContext send = m_ctx.sendContext();
     int result = kDialogNotCreated;
-    // Text CP932 cannot hold cannot go out, just as text the pager cannot encode.
     if (collected) {
-        CCallDlg dialog(send, window());
+        CCallDlg dialog(m_state, m_line, m_makeTimers, window());
         result = dialog.exec();
+        if (dialog.result() && dialog.result()->failure == SendFailure::PortNotOpen) {
+            messageBox(SerialPort::kOpenFailedText, MsgIcon::Exclamation);
+        }
     }
     if (result != IDOK) {
         messageBox(QStringLiteral("送信をキャンセルしました。"), MsgIcon::Stop);
         return;
     }
-    send.addLogRecord(number, message, 0);
-    if (m_sendSource == SendSource::Shortcut && m_ctx.settings.ShoutCutEnd == 1) {
-        m_ctx.commands.post(cmd::kAppExit);
+    if (m_sendSource == SendSource::Shortcut && m_state.settings.ShoutCutEnd == 1) {
+        m_commands.post(cmd::kAppExit);
         return;
     }
     messageBox(QStringLiteral("送信を終了しました。"), MsgIcon::Information);
@@ -258,12 +250,12 @@ void CTonalinkView::cutMessageExcess() {
 }
 
 void CTonalinkView::OnChangeCallNumber() {
-    releasePhoneBookEntry(m_c, m_ctx.phoneBook);
+    releasePhoneBookEntry(m_c, m_state.phoneBook);
     swapSendButtons(m_c);
 }
 
 void CTonalinkView::LoadPagerType() {
-    PagerTypeCatalog& catalog = m_ctx.pagerTypes;
+    PagerTypeCatalog& catalog = m_state.pagerTypes;
     catalog.LoadPagerType(selectedPagerTypeName(m_c.pagerType));
     fillPhraseBox(m_c.phrases, catalog.PagerType.FormStyles);
     m_c.count->setText(QStringLiteral("0/%1").arg(catalog.PagerType.MsgCount));
@@ -276,7 +268,7 @@ void CTonalinkView::OnSelChangePagerType() {
     {
         WaitCursor wait;
         LoadPagerType();
-        adaptCalleeFieldsToType(m_c, m_ctx.pagerTypes.PagerType);
+        adaptCalleeFieldsToType(m_c, m_state.pagerTypes.PagerType);
     }
     UpdatePreview();
 }
@@ -307,7 +299,7 @@ void CTonalinkView::OnClearMessage() {
 void CTonalinkView::OnClearCallee() {
     // Emptying an empty field announces no change; the entry must go all the same.
     const bool alreadyEmpty = m_c.callNumber->text().isEmpty();
-    clearCalleeFields(m_c, m_ctx.pagerTypes.PagerType);
+    clearCalleeFields(m_c, m_state.pagerTypes.PagerType);
     if (alreadyEmpty) {
         OnChangeCallNumber();
     }
@@ -316,29 +308,24 @@ void CTonalinkView::OnClearCallee() {
 int CTonalinkView::ApplyPhoneBookEntry(const std::string& name) {
     {
         WaitCursor wait;
-        const PhoneBookEntry entry = m_ctx.phoneBook.ReadPhoneBookEntry(name);
-        selectPagerTypeByName(m_c.pagerType, entry.PbType);
-        LoadPagerType();
-        PagerTypeCatalog& catalog = m_ctx.pagerTypes;
-        catalog.PagerTypeName = entry.PbType;
-        m_ctx.currentSend.CallNumber = entry.PbCallNo;
-        m_c.callNumber->setText(fromCp932(entry.PbCallNo));
-        if (catalog.PagerType.PbOrPhsSw == 1) {
-            m_c.centreNumber->setText(fromCp932(entry.PhsCallNo));
+        const AppliedCallee applied = tonalink::ApplyPhoneBookEntry(m_state, name);
+        selectPagerTypeByName(m_c.pagerType, applied.pagerTypeName.value_or(std::string()));
+        fillPhraseBox(m_c.phrases, m_state.pagerTypes.PagerType.FormStyles);
+        m_c.callNumber->setText(fromCp932(applied.entry.PbCallNo));
+        if (applied.takesCentreNumber) {
+            m_c.centreNumber->setText(fromCp932(applied.entry.PhsCallNo));
         }
-        if (catalog.PagerType.PassWordSw == 1) {
-            m_c.password->setText(fromCp932(entry.PbPassWord));
+        if (applied.takesPassword) {
+            m_c.password->setText(fromCp932(applied.entry.PbPassWord));
         }
-        catalog.AppendFormStyles(entry.UserPhrases);
-        appendPhrases(m_c.phrases, entry.UserPhrases);
     }
     UpdatePreview();
     return 0;
 }
 
 void CTonalinkView::OnPhoneBook() {
-    CPhoneBookDlg picker(m_ctx.phoneBook, window());
-    PhoneBook& phoneBook = m_ctx.phoneBook;
+    CPhoneBookDlg picker(m_state.phoneBook, window());
+    PhoneBook& phoneBook = m_state.phoneBook;
     if (picker.exec() != QDialog::Accepted) {
         phoneBook.PbEntryName.clear();
         m_c.calleeCaption->clear();
@@ -353,7 +340,7 @@ void CTonalinkView::OnPhoneBook() {
     if (m_c.pagerType->currentIndex() >= 0) {
         m_c.pagerType->setEnabled(false);
     }
-    adaptCalleeFieldsToType(m_c, m_ctx.pagerTypes.PagerType);
+    adaptCalleeFieldsToType(m_c, m_state.pagerTypes.PagerType);
     m_c.message->setFocus();
     m_c.message->moveCursor(QTextCursor::End);
     m_c.calleeCaption->setText(QStringLiteral("TO %1").arg(fromCp932(name)));
@@ -361,16 +348,16 @@ void CTonalinkView::OnPhoneBook() {
 }
 
 void CTonalinkView::OnOpenLog() {
-    SendLog& log = m_ctx.sendLog;
+    SendLog& log = m_state.sendLog;
     log.FlushLog();
     const QString path = QFileInfo(QFile::decodeName(log.logPath().c_str())).absoluteFilePath();
-    if (!startLogEditor(fromCp932(m_ctx.settings.EditExeFile), path)) {
+    if (!startLogEditor(fromCp932(m_state.settings.EditExeFile), path)) {
         messageBox(QStringLiteral("ファイルが見つかりませんでした。"), MsgIcon::Exclamation);
     }
 }
 
 void CTonalinkView::OnContextMenu(QPoint screenPoint) {
-    trackFormContextMenu(this, screenPoint, [this](int id) { m_ctx.commands.dispatch(id); });
+    trackFormContextMenu(this, screenPoint, [this](int id) { m_commands.dispatch(id); });
 }
 
 void CTonalinkView::openKeyboardContextMenu() {

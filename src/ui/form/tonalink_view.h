@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/app/form_clock.h"
-#include "ui/form/form_context.h"
+#include "ui/dialogs/call_dlg.h"
 #include "ui/form/form_controls.h"
 #include "ui/form/form_view.h"
 
@@ -11,7 +11,10 @@
 
 namespace tonalink {
 
+class CommandDispatcher;
+class LineSink;
 class TimerHost;
+struct ProgramState;
 
 // The main form (template 101): the callee, the pager type, the message mode,
 // the message with its live preview, and the send buttons. It keeps almost no
@@ -24,7 +27,10 @@ public:
     static constexpr int kClockMs = 1000;
     static constexpr int kClockPane = 3;
 
-    explicit CTonalinkView(FormContext context, QWidget* parent = nullptr);
+    // The form works on the program state and sends on `line`; `makeTimers` makes
+    // the clock's and the call window's timers (empty: the real ones).
+    CTonalinkView(ProgramState& state, LineSink& line, CommandDispatcher& commands,
+                  TimerHostFactory makeTimers = {}, QWidget* parent = nullptr);
     ~CTonalinkView() override;
 
     // Registers the form's own commands (open log, exit, the four edit commands).
@@ -80,7 +86,10 @@ private:
     void cutMessageExcess();
     void endStartupWaitCursor();
 
-    FormContext m_ctx;
+    ProgramState& m_state;
+    LineSink& m_line;
+    CommandDispatcher& m_commands;
+    TimerHostFactory m_makeTimers;
     FormControls m_c;
     std::unique_ptr<TimerHost> m_clockTimers;
     bool m_waitingForFirstTick = false;

@@ -67,12 +67,11 @@ CTonalinkApp& tonalinkApp() {
 }
 
 CTonalinkApp::CTonalinkApp(int& argc, char** argv)
-    : QApplication(argc, argv), pagerTypes(QDir::currentPath().toStdString()),
-      phoneBook(QDir::currentPath().toStdString()),
-      sendLog(QDir::currentPath().toStdString(),
-              [](SendLogNotice notice, const std::string& detail) {
-                  messageBox(sendLogNoticeText(notice, detail), MsgIcon::Exclamation);
-              }),
+    : QApplication(argc, argv),
+      state(QDir::currentPath().toStdString(), QDir::currentPath().toStdString(),
+            [](SendLogNotice notice, const std::string& detail) {
+                messageBox(sendLogNoticeText(notice, detail), MsgIcon::Exclamation);
+            }),
       serialPort([](const QString& text) { messageBox(text, MsgIcon::Exclamation); }),
       m_ownFileDialogs(std::make_unique<QtFileDialogService>()),
       m_fileDialogs(m_ownFileDialogs.get()),
@@ -158,14 +157,14 @@ bool CTonalinkApp::InitInstance() {
     CMainFrame* frame = commandLine.isEmpty() ? m_docTemplate->OpenDocumentFile()
                                               : m_docTemplate->OpenDocumentFile(commandLine);
     // 7. Form clock.
-    clock.tickCount = 0;
-    clock.sendAtTick = FormClock::kNoSendPending;
+    state.clock.tickCount = 0;
+    state.clock.sendAtTick = FormClock::kNoSendPending;
     // 8. Settings: only now, so the frame and the form were built without them.
-    loadSettings(*m_store, settings);
+    loadSettings(*m_store, state.settings);
     // 9. The port; a failure is shown and the program runs on.
-    serialPort.open(settings.CommPort, settings.Ports);
+    serialPort.open(state.settings.CommPort, state.settings.Ports);
     // Log records of an earlier run that never reached bell.log.
-    sendLog.recoverJournal();
+    state.sendLog.recoverJournal();
     // 10. Desktop registration of the shortcut type, in the background.
     startDesktopRegistration(currentDesktopPlaces());
     // 11. Dropped files.
@@ -183,13 +182,13 @@ int CTonalinkApp::ExitInstance() {
     if (!m_store)
         return m_exitCode;
     // 1. Settings.
-    saveSettings(*m_store, settings);
+    saveSettings(*m_store, state.settings);
     if (auto* own = dynamic_cast<QtSettingsStore*>(m_ownStore.get()))
         own->sync();
     // 2. Port (DTR dropped).
     serialPort.close();
     // 3. Log lines to bell.log.
-    sendLog.FlushLog();
+    state.sendLog.FlushLog();
     return m_exitCode;
 }
 
@@ -223,18 +222,7 @@ void CTonalinkApp::registerCommands() {
 }
 
 CFormView* CTonalinkApp::createMainForm() {
-    auto* view = new CTonalinkView(FormContext{settings,
-                                               pagerTypes,
-                                               phoneBook,
-                                               currentSend,
-                                               encoder,
-                                               callState,
-                                               sendLog,
-                                               serialPort,
-                                               clock,
-                                               m_commands,
-                                               {},
-                                               {}});
+    auto* view = new CTonalinkView(state, serialPort, m_commands);
     view->registerCommands();
     return view;
 }

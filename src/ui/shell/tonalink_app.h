@@ -1,13 +1,6 @@
 #pragma once
 
-#include "core/app/current_send.h"
-#include "core/app/form_clock.h"
-#include "core/app/settings.h"
-#include "core/encoder/encoder.h"
-#include "core/modem/call_settings.h"
-#include "core/modem/send_log.h"
-#include "core/pagerdata/pager_type_catalog.h"
-#include "core/pagerdata/phone_book.h"
+#include "core/app/program_state.h"
 #include "platform/serial_port.h"
 #include "ui/widgets/command_dispatcher.h"
 
@@ -50,14 +43,7 @@ public:
     int Run();
 
     // --- program-wide state ---
-    Settings settings;
-    PagerTypeCatalog pagerTypes;
-    PhoneBook phoneBook;
-    CurrentSend currentSend;
-    Encoder encoder;
-    CallState callState;
-    FormClock clock;
-    SendLog sendLog;
+    ProgramState state;
     SerialPort serialPort;
     // The shortcut path given on the command line (quotes removed); empty for none.
     QString commandLine;

@@ -39,7 +39,16 @@ public:
         return true;
     }
     void killTimer(int id) override { m_pending.erase(id); }
-    void writeLine(const std::string& line) override { lines.push_back({m_now, line}); }
+    bool isOpen() const override { return open; }
+    // Every line is recorded, also the ones whose write fails.
+    bool writeLine(const std::string& line) override {
+        lines.push_back({m_now, line});
+        return failFromWrite == 0 || lines.size() < failFromWrite;
+    }
+
+    bool open = true;
+    // Writes from this one on (counting from 1) fail; 0: none fails.
+    std::size_t failFromWrite = 0;
 
     // Refuse the n-th start (counting from 1) of timer `id`.
     void refuse(int id, int attempt) { m_refused.insert({id, attempt}); }

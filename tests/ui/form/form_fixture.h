@@ -1,13 +1,6 @@
 #pragma once
 
-#include "core/app/current_send.h"
-#include "core/app/form_clock.h"
-#include "core/app/settings.h"
-#include "core/encoder/encoder.h"
-#include "core/modem/call_settings.h"
-#include "core/modem/send_log.h"
-#include "core/pagerdata/pager_type_catalog.h"
-#include "core/pagerdata/phone_book.h"
+#include "core/app/program_state.h"
 #include "platform/serial_port.h"
 #include "pty_pair.h"
 #include "recording_message_boxes.h"
@@ -82,9 +75,7 @@ protected:
         ASSERT_EQ(port.open(0, devices), 1);
         ASSERT_EQ(modemLines(), std::vector<std::string>({"ATZ0\r\n"}));
 
-        view = std::make_unique<CTonalinkView>(
-            FormContext{settings, pagerTypes, phoneBook, currentSend, encoder, callState, sendLog,
-                        port, clock, commands, [this] { ++shortcutApplies; }, timers.factory()});
+        view = std::make_unique<CTonalinkView>(state, port, commands, timers.factory());
         view->registerCommands();
         view->show();
         // Shortcuts such as Shift+F10 only reach the active window.
@@ -155,19 +146,18 @@ protected:
     }
 
     QTemporaryDir logDir;
-    Settings settings;
-    PagerTypeCatalog pagerTypes{TONALINK_SAMPLE_DATA_DIR};
-    PhoneBook phoneBook{TONALINK_SAMPLE_DATA_DIR};
-    CurrentSend currentSend;
-    Encoder encoder;
-    CallState callState;
-    SendLog sendLog{logDir.path().toStdString()};
+    ProgramState state{TONALINK_SAMPLE_DATA_DIR, logDir.path().toStdString()};
+    Settings& settings = state.settings;
+    PagerTypeCatalog& pagerTypes = state.pagerTypes;
+    PhoneBook& phoneBook = state.phoneBook;
+    CurrentSend& currentSend = state.currentSend;
+    Encoder& encoder = state.encoder;
+    SendLog& sendLog = state.sendLog;
+    FormClock& clock = state.clock;
     PtyPair pty;
     SerialPort port{[](const QString&) {}};
-    FormClock clock;
     CommandDispatcher commands;
     TestTimerFactory timers;
-    int shortcutApplies = 0;
     std::unique_ptr<CTonalinkView> view;
 
 private:

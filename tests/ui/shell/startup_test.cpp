@@ -52,7 +52,7 @@ class ProbeForm : public CFormView {
 public:
     explicit ProbeForm(std::vector<std::string>& timeline) : m_timeline(timeline) {
         m_timeline.push_back("form created, DefaultOffTime=" +
-                             std::to_string(tonalinkApp().settings.DefaultOffTime));
+                             std::to_string(tonalinkApp().state.settings.DefaultOffTime));
         setMinimumSize(200, 100);
     }
     void OnInitialUpdate() override {
@@ -60,7 +60,7 @@ public:
         ++initialUpdates;
         m_timeline.push_back(
             "initial update, entry=" + GetDocument()->shortcut.entryName +
-            ", DefaultOffTime=" + std::to_string(tonalinkApp().settings.DefaultOffTime));
+            ", DefaultOffTime=" + std::to_string(tonalinkApp().state.settings.DefaultOffTime));
     }
     int initialUpdates = 0;
 
@@ -76,7 +76,7 @@ class StartupTest : public ::testing::Test {
 protected:
     void SetUp() override {
         CTonalinkApp& app = tonalinkApp();
-        app.settings = Settings{};
+        app.state.settings = Settings{};
         app.commandLine.clear();
         app.setSettingsStore(&store);
         app.setFormFactory([this] { return form = new ProbeForm(store.calls); });
@@ -132,7 +132,7 @@ TEST_F(StartupTest, FrameAndFormAreBuiltBeforeSettingsAreLoadedThenPortOpens) {
     EXPECT_LT(bars, created);
     EXPECT_LT(created, updated);
     EXPECT_LT(updated, loading);
-    EXPECT_EQ(tonalinkApp().settings.DefaultOffTime, 25);
+    EXPECT_EQ(tonalinkApp().state.settings.DefaultOffTime, 25);
 
     // The port was opened with the stored device, so after the settings.
     EXPECT_TRUE(tonalinkApp().serialPort.isOpen());
@@ -163,7 +163,7 @@ TEST_F(StartupTest, ExitWritesEverySettingThenClosesPortThenFlushesLog) {
     }
     ASSERT_GT(read.size(), 40u);
 
-    tonalinkApp().sendLog.AddLogRecord("0312345678", "hello", 0, LogRecordContext{});
+    tonalinkApp().state.sendLog.AddLogRecord("0312345678", "hello", 0, LogRecordContext{});
     const QString logPath = QDir::current().filePath(QStringLiteral("bell.log"));
     QFile::remove(logPath);
     bool portOpenAtSave = false;
@@ -229,7 +229,7 @@ TEST_P(BadCommandLineTest, NoMainWindowButSettingsAreStillLoadedAndSaved) {
     EXPECT_TRUE(messageBoxes().shown[0].text.startsWith(QString::fromUtf8(c.message)))
         << messageBoxes().shown[0].text.toStdString();
     EXPECT_EQ(messageBoxes().shown[0].icon, MsgIcon::Exclamation);
-    EXPECT_EQ(tonalinkApp().settings.DefaultOffTime, 25);
+    EXPECT_EQ(tonalinkApp().state.settings.DefaultOffTime, 25);
     store.calls.clear();
     EXPECT_EQ(exit(), 1);
     EXPECT_EQ(indexOf("write Application/Version=3.12"), 0);
