@@ -1,18 +1,16 @@
 // Loading one pager type and listing the types of a large call.dat, as the form
 // does on every type change and at start-up.
 #include "core/pagerdata/pager_type_catalog.h"
+#include "temp_dir.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <stdexcept>
 #include <string>
 
 namespace {
 
 using tonalink::PagerTypeCatalog;
+using tonalink::test::TempDir;
 
 // One type of 300 entries: 100 fixed phrases, 100 free words, 100 numbers.
 std::string pagerTypeSection(const std::string& name) {
@@ -40,30 +38,20 @@ std::string typeName(int i) {
     return "Type" + std::to_string(i);
 }
 
-class DataDir {
-public:
-    explicit DataDir(int typeCount) {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "tonalink-bench-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            throw std::runtime_error("mkdtemp failed");
-        path_ = pattern;
-        std::ofstream out(path_ / "call.dat", std::ios::binary);
-        for (int i = 0; i < typeCount; ++i)
-            out << pagerTypeSection(typeName(i));
-    }
-    ~DataDir() { std::filesystem::remove_all(path_); }
-    std::string path() const { return path_.string(); }
-
-private:
-    std::filesystem::path path_;
-};
+// A call.dat of `typeCount` types.
+std::string callDat(int typeCount) {
+    std::string s;
+    for (int i = 0; i < typeCount; ++i)
+        s += pagerTypeSection(typeName(i));
+    return s;
+}
 
 // Arg: number of types in the file; the one loaded is in the middle.
 void BM_LoadPagerTypeOf300Entries(benchmark::State& state) {
     const int types = static_cast<int>(state.range(0));
-    DataDir dir(types);
-    PagerTypeCatalog catalog(dir.path());
+    TempDir dir;
+    dir.write("call.dat", callDat(types));
+    PagerTypeCatalog catalog(dir.path.string());
     if (catalog.ListPagerTypes(false) != 0)
         state.SkipWithError("listing failed");
     for (auto _ : state) {
@@ -81,8 +69,9 @@ BENCHMARK(BM_LoadPagerTypeOf300Entries)
     ->ReportAggregatesOnly(true);
 
 void BM_ListPagerTypes500(benchmark::State& state) {
-    DataDir dir(500);
-    PagerTypeCatalog catalog(dir.path());
+    TempDir dir;
+    dir.write("call.dat", callDat(500));
+    PagerTypeCatalog catalog(dir.path.string());
     for (auto _ : state) {
         if (catalog.ListPagerTypes(false) != 0)
             state.SkipWithError("listing failed");

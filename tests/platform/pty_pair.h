@@ -1,10 +1,12 @@
 #pragma once
 
-#include <fcntl.h>
+#include "core/common/raw_pty.h"
+#include "fd_read.h"
+
+#include <cerrno>
+#include <optional>
 #include <poll.h>
-#include <stdlib.h>
 #include <string>
-#include <termios.h>
 #include <unistd.h>
 
 // A pseudo-terminal standing in for the modem: the program opens slavePath as
@@ -12,22 +14,12 @@
 class PtyPair {
 public:
     PtyPair() {
-        m_master = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
-        if (m_master < 0 || ::grantpt(m_master) != 0 || ::unlockpt(m_master) != 0)
-            return;
-        const char* name = ::ptsname(m_master);
-        if (name == nullptr)
-            return;
-        // Raw before anyone opens it, so nothing echoes or translates line ends.
-        const int slave = ::open(name, O_RDWR | O_NOCTTY);
-        termios tio{};
-        if (slave >= 0 && ::tcgetattr(slave, &tio) == 0) {
-            ::cfmakeraw(&tio);
-            if (::tcsetattr(slave, TCSANOW, &tio) == 0)
-                m_slavePath = name;
+        if (std::optional<tonalink::RawPty> pty = tonalink::openRawPty()) {
+            // Closed here, so that slaveClosed() speaks of the program alone.
+            ::close(pty->slave);
+            m_master = pty->master;
+            m_slavePath = pty->slavePath;
         }
-        if (slave >= 0)
-            ::close(slave);
     }
     ~PtyPair() {
         if (m_master >= 0)
@@ -41,16 +33,7 @@ public:
 
     // Reads until `count` bytes arrived or `timeoutMs` passed without any.
     std::string read(std::size_t count, int timeoutMs = 2000) {
-        std::string bytes;
-        pollfd p{m_master, POLLIN, 0};
-        while (bytes.size() < count && ::poll(&p, 1, timeoutMs) == 1 && (p.revents & POLLIN)) {
-            char buffer[4096];
-            const ssize_t n = ::read(m_master, buffer, sizeof buffer);
-            if (n <= 0)
-                break;
-            bytes.append(buffer, static_cast<std::size_t>(n));
-        }
-        return bytes;
+        return tonalink::test::readFor(m_master, count, timeoutMs);
     }
 
     // True once no one holds the slave side open any more.

@@ -2,7 +2,6 @@
 
 #include <csignal>
 #include <fcntl.h>
-#include <fstream>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <thread>
@@ -11,22 +10,6 @@
 extern char** environ;
 
 namespace tonalink::test {
-namespace fs = std::filesystem;
-
-TempDir::TempDir() {
-    std::string pattern = (fs::temp_directory_path() / "tonalink-test-XXXXXX").string();
-    path = ::mkdtemp(pattern.data());
-}
-
-TempDir::~TempDir() {
-    std::error_code ec;
-    fs::remove_all(path, ec);
-}
-
-std::string readWholeFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 ChildProcess::ChildProcess(std::vector<std::string> argv,
                            const std::map<std::string, std::string>& env) {

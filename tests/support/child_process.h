@@ -1,5 +1,7 @@
 #pragma once
 
+#include "temp_dir.h"
+
 #include <chrono>
 #include <filesystem>
 #include <map>
@@ -8,17 +10,6 @@
 #include <vector>
 
 namespace tonalink::test {
-
-// A temporary folder removed with everything in it.
-struct TempDir {
-    std::filesystem::path path;
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-};
-
-std::string readWholeFile(const std::filesystem::path& path);
 
 // A program started in the background with its output captured in files.
 class ChildProcess {

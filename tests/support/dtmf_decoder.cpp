@@ -3,7 +3,6 @@
 #include "child_process.h"
 
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 #include <unistd.h>
 
@@ -34,9 +33,8 @@ std::optional<std::string> decodeDtmfWav(const fs::path& wav) {
     if (file.size() <= 44 || file.compare(0, 4, "RIFF") != 0)
         return std::string("not a WAV file");
     TempDir dir;
-    const fs::path raw = dir.path / "line.raw";
-    std::ofstream(raw, std::ios::binary) << file.substr(44);
-    RunResult decoded = run({multimon, "-q", "-c", "-a", "DTMF", "-t", "raw", raw.string()});
+    const std::string raw = dir.write("line.raw", std::string_view(file).substr(44));
+    RunResult decoded = run({multimon, "-q", "-c", "-a", "DTMF", "-t", "raw", raw});
     std::string digits;
     std::istringstream lines(decoded.out);
     for (std::string line; std::getline(lines, line);) {

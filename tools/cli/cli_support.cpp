@@ -1,7 +1,7 @@
 #include "cli_support.h"
 
 #include "core/app/settings_model.h"
-#include "json_writer.h"
+#include "core/common/cp932.h"
 #include "platform/qt_settings_store.h"
 
 namespace tonalink::cli {
@@ -31,7 +31,8 @@ std::optional<PagerTypeCatalog> loadPagerType(const CliContext& ctx, const std::
     }
     std::optional<std::size_t> found = catalog.FindPagerTypeName(nameCp932);
     if (!found) {
-        ctx.err << "tonalink-cli: call.dat has no pager type " << displayUtf8(nameCp932) << "\n";
+        ctx.err << "tonalink-cli: call.dat has no pager type " << cp932::toUtf8Lossy(nameCp932)
+                << "\n";
         *exitCode = kExitUsage;
         return std::nullopt;
     }

@@ -1,8 +1,8 @@
 // `types` and `book`: the pager types and callees of the data folder.
 #include "cli_context.h"
+#include "core/common/cp932.h"
 #include "core/pagerdata/pager_type_catalog.h"
 #include "core/pagerdata/phone_book.h"
-#include "json_writer.h"
 
 namespace tonalink::cli {
 
@@ -15,7 +15,7 @@ int runTypes(const CliContext& ctx, const std::vector<std::string>& args) {
         return kExitFileError;
     }
     for (const auto& name : catalog.PagerTypeNames)
-        ctx.out << displayUtf8(name) << "\n";
+        ctx.out << cp932::toUtf8Lossy(name) << "\n";
     return kExitOk;
 }
 
@@ -29,8 +29,8 @@ int runBook(const CliContext& ctx, const std::vector<std::string>& args) {
     }
     for (const auto& name : book.PhoneBookNames) {
         PhoneBookEntry entry = book.ReadPhoneBookEntry(name);
-        ctx.out << displayUtf8(name) << '\t' << displayUtf8(entry.PbType) << '\t'
-                << displayUtf8(entry.PbCallNo) << '\t' << entry.MsgGroup << "\n";
+        ctx.out << cp932::toUtf8Lossy(name) << '\t' << cp932::toUtf8Lossy(entry.PbType) << '\t'
+                << cp932::toUtf8Lossy(entry.PbCallNo) << '\t' << entry.MsgGroup << "\n";
     }
     return kExitOk;
 }

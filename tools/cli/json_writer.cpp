@@ -41,20 +41,6 @@ std::string quoted(std::string_view utf8) {
 
 } // namespace
 
-std::string displayUtf8(std::string_view cp932) {
-    if (auto whole = cp932::toUtf8(cp932))
-        return *whole;
-    std::string out;
-    std::size_t i = 0;
-    while (i < cp932.size()) {
-        std::size_t width = cp932::isLeadByte(static_cast<unsigned char>(cp932[i])) ? 2 : 1;
-        auto one = cp932::toUtf8(cp932.substr(i, width));
-        out += one ? *one : "\xEF\xBF\xBD";
-        i += one ? width : 1;
-    }
-    return out;
-}
-
 void JsonObject::key(std::string_view name) {
     if (!body_.empty())
         body_ += ',';
@@ -63,7 +49,7 @@ void JsonObject::key(std::string_view name) {
 
 JsonObject& JsonObject::text(std::string_view name, std::string_view cp932) {
     key(name);
-    body_ += quoted(displayUtf8(cp932));
+    body_ += quoted(cp932::toUtf8Lossy(cp932));
     return *this;
 }
 
@@ -77,7 +63,7 @@ JsonObject& JsonObject::texts(std::string_view name, const std::vector<std::stri
     key(name);
     body_ += '[';
     for (std::size_t i = 0; i < cp932.size(); ++i)
-        body_ += (i ? "," : "") + quoted(displayUtf8(cp932[i]));
+        body_ += (i ? "," : "") + quoted(cp932::toUtf8Lossy(cp932[i]));
     body_ += ']';
     return *this;
 }

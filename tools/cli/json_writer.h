@@ -22,7 +22,4 @@ private:
     std::string body_;
 };
 
-// CP932 bytes as UTF-8 for display, invalid bytes as U+FFFD.
-std::string displayUtf8(std::string_view cp932);
-
 } // namespace tonalink::cli

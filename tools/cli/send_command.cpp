@@ -4,7 +4,7 @@
 #include "core/app/callee_rules.h"
 #include "core/app/program_state.h"
 #include "core/app/send_job.h"
-#include "json_writer.h"
+#include "core/common/cp932.h"
 #include "platform/qt_timer_host.h"
 #include "platform/serial_port.h"
 #include "platform/termination_signals.h"
@@ -39,14 +39,15 @@ int applyCallee(const CliContext& ctx, const ParsedArgs& args, ProgramState& sta
             ctx.err << "tonalink-cli: no readable maddress.dat in " << ctx.dir << "\n";
             return kExitFileError;
         }
-        auto it = std::find_if(book.PhoneBookNames.begin(), book.PhoneBookNames.end(),
-                               [&](const std::string& n) { return profileNamesEqual(n, *name); });
+        auto it = std::find_if(
+            book.PhoneBookNames.begin(), book.PhoneBookNames.end(),
+            [&](const std::string& n) { return cp932::equalIgnoringAsciiCase(n, *name); });
         if (it == book.PhoneBookNames.end())
             return ctx.usage("--entry names no callee of the phone book");
         const AppliedCallee applied = ApplyPhoneBookEntry(state, *it);
         if (!applied.pagerTypeName) {
             ctx.err << "tonalink-cli: call.dat has no pager type "
-                    << displayUtf8(applied.entry.PbType) << "\n";
+                    << cp932::toUtf8Lossy(applied.entry.PbType) << "\n";
             return kExitUsage;
         }
         book.PbEntryName = *it;
@@ -118,7 +119,9 @@ int runSend(const CliContext& ctx, const std::vector<std::string>& args) {
     char* argv[] = {appName, nullptr};
     QCoreApplication app(argc, argv);
 
-    auto say = [&](std::string_view cp932Text) { ctx.err << displayUtf8(cp932Text) << "\n"; };
+    auto say = [&](std::string_view cp932Text) {
+        ctx.err << cp932::toUtf8Lossy(cp932Text) << "\n";
+    };
     SerialPort port([&](const QString& text) { ctx.err << text.toStdString() << "\n"; });
     port.open(settings.CommPort, settings.Ports);
     state.sendLog.recoverJournal();

@@ -3,6 +3,7 @@
 #include "cli_args.h"
 #include "cli_context.h"
 #include "core/app/shortcut_document.h"
+#include "core/common/cp932.h"
 #include "core/pagerdata/phone_book.h"
 #include "json_writer.h"
 
@@ -32,7 +33,9 @@ int createShortcut(const CliContext& ctx, const std::vector<std::string>& args) 
         ctx.err << "tonalink-cli: no readable maddress.dat in " << ctx.dir << "\n";
         return kExitFileError;
     }
-    auto named = [&](const std::string& name) { return profileNamesEqual(name, *entry); };
+    auto named = [&](const std::string& name) {
+        return cp932::equalIgnoringAsciiCase(name, *entry);
+    };
     if (std::none_of(book.PhoneBookNames.begin(), book.PhoneBookNames.end(), named))
         return ctx.usage("--entry names no callee of the phone book");
     if (book.ReadPhoneBookEntry(*entry).PbCallNo.empty())

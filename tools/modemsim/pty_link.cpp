@@ -1,11 +1,10 @@
 #include "pty_link.h"
 
+#include "core/common/raw_pty.h"
+
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <termios.h>
 #include <unistd.h>
 
 namespace tonalink::modemsim {
@@ -47,35 +46,15 @@ bool replaceLink(const std::string& linkPath, const std::string& target, std::st
 } // namespace
 
 std::unique_ptr<PtyLink> PtyLink::create(const std::string& linkPath, std::string& error) {
+    // The master never blocks: answers to a client that stopped reading are
+    // dropped rather than blocking the loop.
+    std::optional<RawPty> raw = openRawPty(&error);
+    if (!raw)
+        return nullptr;
     std::unique_ptr<PtyLink> pty(new PtyLink);
-    pty->m_master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (pty->m_master < 0 || ::grantpt(pty->m_master) != 0 || ::unlockpt(pty->m_master) != 0) {
-        error = lastError("pseudo-terminal");
-        return nullptr;
-    }
-    const char* name = ::ptsname(pty->m_master);
-    if (name == nullptr) {
-        error = lastError("ptsname");
-        return nullptr;
-    }
-    pty->m_slavePath = name;
-    pty->m_slave = ::open(name, O_RDWR | O_NOCTTY | O_CLOEXEC);
-    termios tio{};
-    if (pty->m_slave < 0 || ::tcgetattr(pty->m_slave, &tio) != 0) {
-        error = lastError(pty->m_slavePath);
-        return nullptr;
-    }
-    ::cfmakeraw(&tio);
-    if (::tcsetattr(pty->m_slave, TCSANOW, &tio) != 0) {
-        error = lastError(pty->m_slavePath);
-        return nullptr;
-    }
-    // Answers to a client that stopped reading are dropped rather than blocking the loop.
-    const int flags = ::fcntl(pty->m_master, F_GETFL);
-    if (flags < 0 || ::fcntl(pty->m_master, F_SETFL, flags | O_NONBLOCK) != 0) {
-        error = lastError("pseudo-terminal");
-        return nullptr;
-    }
+    pty->m_master = raw->master;
+    pty->m_slave = raw->slave;
+    pty->m_slavePath = raw->slavePath;
     if (!replaceLink(linkPath, pty->m_slavePath, error))
         return nullptr;
     pty->m_linkPath = linkPath;

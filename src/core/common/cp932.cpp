@@ -1,5 +1,6 @@
 #include "core/common/cp932.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <iconv.h>
 #include <vector>
@@ -7,46 +8,65 @@
 namespace tonalink::cp932 {
 namespace {
 
-// One conversion over iconv; reports the input offset of the first character
-// that cannot be converted (EILSEQ) or is cut off (EINVAL).
-std::optional<std::string> convert(const char* to, const char* from, const char* in,
-                                   std::size_t inLen, Failure* failure) {
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1)) {
-        if (failure)
-            failure->offset = 0;
-        return std::nullopt;
+// One iconv conversion descriptor, closed with the object.
+class Converter {
+public:
+    Converter(const char* to, const char* from) : m_cd(iconv_open(to, from)) {}
+    ~Converter() {
+        if (ok())
+            iconv_close(m_cd);
     }
-    std::string out;
-    std::vector<char> buffer(4096);
-    char* inPtr = const_cast<char*>(in);
-    std::size_t inLeft = inLen;
-    bool ok = true;
-    while (inLeft > 0) {
-        char* outPtr = buffer.data();
-        std::size_t outLeft = buffer.size();
-        std::size_t rc = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-        out.append(buffer.data(), buffer.size() - outLeft);
-        if (rc == static_cast<std::size_t>(-1) && errno != E2BIG) {
-            ok = false;
-            break;
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    bool ok() const { return m_cd != reinterpret_cast<iconv_t>(-1); }
+
+    // Appends the conversion of `in` to `out` up to the first character that
+    // cannot be converted (EILSEQ) or is cut off (EINVAL); returns how many bytes
+    // of `in` it converted.
+    std::size_t run(std::string_view in, std::string& out) {
+        if (!ok())
+            return 0;
+        std::vector<char> buffer(4096);
+        char* inPtr = const_cast<char*>(in.data());
+        std::size_t inLeft = in.size();
+        while (inLeft > 0) {
+            char* outPtr = buffer.data();
+            std::size_t outLeft = buffer.size();
+            std::size_t rc = iconv(m_cd, &inPtr, &inLeft, &outPtr, &outLeft);
+            out.append(buffer.data(), buffer.size() - outLeft);
+            if (rc == static_cast<std::size_t>(-1) && errno != E2BIG)
+                return in.size() - inLeft;
+            // glibc counts irreversible conversions in rc; CP932 maps a few characters
+            // one way by design (the fallbacks), which is wanted here.
         }
-        // glibc counts irreversible conversions in rc; CP932 maps a few characters
-        // one way by design (the fallbacks), which is wanted here.
-    }
-    if (ok) {
         char* outPtr = buffer.data();
         std::size_t outLeft = buffer.size();
-        iconv(cd, nullptr, nullptr, &outPtr, &outLeft);
+        iconv(m_cd, nullptr, nullptr, &outPtr, &outLeft);
         out.append(buffer.data(), buffer.size() - outLeft);
+        return in.size();
     }
-    iconv_close(cd);
-    if (!ok) {
-        if (failure)
-            failure->offset = static_cast<std::size_t>(inPtr - in);
-        return std::nullopt;
-    }
-    return out;
+
+private:
+    iconv_t m_cd;
+};
+
+// One whole conversion; reports the input offset of the first character that
+// cannot be converted.
+std::optional<std::string> convert(const char* to, const char* from, std::string_view in,
+                                   Failure* failure) {
+    Converter converter(to, from);
+    std::string out;
+    const std::size_t done = converter.run(in, out);
+    if (converter.ok() && done == in.size())
+        return out;
+    if (failure)
+        failure->offset = done;
+    return std::nullopt;
+}
+
+unsigned char foldAscii(unsigned char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 'a' + 'A') : c;
 }
 
 } // namespace
@@ -65,30 +85,63 @@ std::size_t clampToCharBoundary(std::string_view bytes, std::size_t maxBytes) {
 }
 
 std::optional<std::string> fromUtf8(std::string_view utf8, Failure* failure) {
-    return convert("CP932", "UTF-8", utf8.data(), utf8.size(), failure);
+    return convert("CP932", "UTF-8", utf8, failure);
 }
 
 std::optional<std::string> toUtf8(std::string_view bytes, Failure* failure) {
-    return convert("UTF-8", "CP932", bytes.data(), bytes.size(), failure);
+    return convert("UTF-8", "CP932", bytes, failure);
 }
 
 std::optional<std::string> fromUtf16(std::u16string_view utf16, Failure* failure) {
-    auto result = convert("CP932", "UTF-16LE", reinterpret_cast<const char*>(utf16.data()),
-                          utf16.size() * sizeof(char16_t), failure);
+    auto result = convert(
+        "CP932", "UTF-16LE",
+        {reinterpret_cast<const char*>(utf16.data()), utf16.size() * sizeof(char16_t)}, failure);
     if (!result && failure)
         failure->offset /= sizeof(char16_t);
     return result;
 }
 
-std::optional<std::u16string> toUtf16(std::string_view bytes, Failure* failure) {
-    auto raw = convert("UTF-16LE", "CP932", bytes.data(), bytes.size(), failure);
-    if (!raw)
-        return std::nullopt;
-    std::u16string out(raw->size() / 2, u'\0');
-    for (std::size_t i = 0; i < out.size(); ++i)
-        out[i] = static_cast<char16_t>(static_cast<unsigned char>((*raw)[2 * i]) |
-                                       (static_cast<unsigned char>((*raw)[2 * i + 1]) << 8));
+std::string toUtf8Lossy(std::string_view bytes) {
+    Converter converter("UTF-8", "CP932");
+    std::string out;
+    while (!bytes.empty()) {
+        const std::size_t done = converter.run(bytes, out);
+        if (done == bytes.size())
+            break;
+        out += "\xEF\xBF\xBD";
+        // An ASCII second byte stays a character of its own, so a damaged
+        // character never hides the letter or line break after it.
+        const bool pair = isLeadByte(static_cast<unsigned char>(bytes[done])) &&
+                          done + 1 < bytes.size() &&
+                          static_cast<unsigned char>(bytes[done + 1]) >= 0x80;
+        bytes.remove_prefix(done + (pair ? 2 : 1));
+    }
     return out;
+}
+
+// Letters are never lead bytes, so folding keeps the character boundaries and two
+// texts that compare equal have the same boundaries.
+int compareIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    const std::size_t n = std::min(a.size(), b.size());
+    bool trail = false;
+    for (std::size_t i = 0; i < n; ++i) {
+        auto x = static_cast<unsigned char>(a[i]);
+        auto y = static_cast<unsigned char>(b[i]);
+        if (!trail) {
+            x = foldAscii(x);
+            y = foldAscii(y);
+        }
+        if (x != y)
+            return x < y ? -1 : 1;
+        trail = !trail && isLeadByte(x);
+    }
+    if (a.size() == b.size())
+        return 0;
+    return a.size() < b.size() ? -1 : 1;
+}
+
+bool equalIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && compareIgnoringAsciiCase(a, b) == 0;
 }
 
 } // namespace tonalink::cp932

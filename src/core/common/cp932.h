@@ -6,8 +6,8 @@
 #include <string_view>
 
 // Code page 932 (Windows-31J) is the byte encoding of every data file and of all
-// text the core handles. Conversions refuse what the target cannot hold; nothing
-// is ever replaced by a substitute character.
+// text the core handles. Conversions refuse what the target cannot hold; only
+// toUtf8Lossy, which is for display, puts a substitute character in its place.
 namespace tonalink::cp932 {
 
 // True for the first byte of a double-byte character.
@@ -29,6 +29,15 @@ std::optional<std::string> fromUtf8(std::string_view utf8, Failure* failure = nu
 std::optional<std::string> toUtf8(std::string_view bytes, Failure* failure = nullptr);
 
 std::optional<std::string> fromUtf16(std::u16string_view utf16, Failure* failure = nullptr);
-std::optional<std::u16string> toUtf16(std::string_view bytes, Failure* failure = nullptr);
+
+// CP932 -> UTF-8 that never fails, for showing damaged text: a byte that starts no
+// character, or a double-byte character CP932 does not have, shows as U+FFFD.
+std::string toUtf8Lossy(std::string_view bytes);
+
+// Orders texts as if every ASCII letter that starts a character were upper case,
+// as Windows compares profile names and file names. The second byte of a
+// double-byte character is compared exactly.
+int compareIgnoringAsciiCase(std::string_view a, std::string_view b);
+bool equalIgnoringAsciiCase(std::string_view a, std::string_view b);
 
 } // namespace tonalink::cp932

@@ -1,5 +1,7 @@
 #include "core/common/file_io.h"
 
+#include "core/common/cp932.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -27,17 +29,6 @@ mode_t currentUmask() {
     mode_t mask = ::umask(0);
     ::umask(mask);
     return mask;
-}
-
-bool asciiEqualIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    }
-    return true;
 }
 
 } // namespace
@@ -164,7 +155,8 @@ std::optional<std::string> findFileIgnoringCase(const std::string& dir, std::str
         return std::filesystem::absolute(exact, ec).lexically_normal().string();
     std::filesystem::directory_iterator it(base, ec), end;
     for (; !ec && it != end; it.increment(ec)) {
-        if (asciiEqualIgnoringCase(it->path().filename().string(), name) && it->is_regular_file(ec))
+        if (cp932::equalIgnoringAsciiCase(it->path().filename().string(), name) &&
+            it->is_regular_file(ec))
             return std::filesystem::absolute(it->path(), ec).lexically_normal().string();
     }
     return std::nullopt;

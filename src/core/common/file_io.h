@@ -32,8 +32,8 @@ bool writeAll(int fd, std::string_view bytes);
 // Appends and flushes to disk; creates the file when missing.
 bool appendToFile(const std::string& path, std::string_view bytes, std::string* error = nullptr);
 
-// Finds `name` in `dir` whatever the case of its letters (data files written on
-// Windows arrive as CALL.DAT or call.dat). Returns the full path.
+// Finds `name` in `dir` whatever the case of its ASCII letters (data files written
+// on Windows arrive as CALL.DAT or call.dat). Returns the full path.
 std::optional<std::string> findFileIgnoringCase(const std::string& dir, std::string_view name);
 
 } // namespace tonalink

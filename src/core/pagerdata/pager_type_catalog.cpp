@@ -53,13 +53,11 @@ int PagerTypeCatalog::ListPagerTypes(bool keepPath) {
     }
     if (!keepPath || CallDatPath.empty())
         CallDatPath = *found;
-    // A file gone since it was found reads as empty, as every other read does.
-    const ProfileFile file = ProfileFile::loadOrEmpty(CallDatPath, &lastError_);
-    if (lastError_ == ProfileError::Missing)
-        lastError_ = ProfileError::None;
-    if (lastError_ != ProfileError::None)
+    // A file gone since it was found reads as empty.
+    const auto file = ProfileFile::loadAbsentAsEmpty(CallDatPath, &lastError_);
+    if (!file)
         return -1;
-    PagerTypeNames = file.sectionNames();
+    PagerTypeNames = file->sectionNames();
     return 0;
 }
 
@@ -133,7 +131,7 @@ int PagerTypeCatalog::WriteWaitAndCutTime() {
 
 std::optional<std::size_t> PagerTypeCatalog::FindPagerTypeName(std::string_view name) const {
     for (std::size_t i = 0; i < PagerTypeNames.size(); ++i) {
-        if (profileNamesEqual(PagerTypeNames[i], name))
+        if (cp932::equalIgnoringAsciiCase(PagerTypeNames[i], name))
             return i;
     }
     return std::nullopt;

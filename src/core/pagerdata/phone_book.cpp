@@ -22,13 +22,11 @@ int PhoneBook::ListPhoneBook() {
         lastError_ = ProfileError::Missing;
         return -1;
     }
-    // A file gone since it was found reads as empty, as every other read does.
-    const ProfileFile file = ProfileFile::loadOrEmpty(PbFilePath, &lastError_);
-    if (lastError_ == ProfileError::Missing)
-        lastError_ = ProfileError::None;
-    if (lastError_ != ProfileError::None)
+    // A file gone since it was found reads as empty.
+    const auto file = ProfileFile::loadAbsentAsEmpty(PbFilePath, &lastError_);
+    if (!file)
         return -1;
-    PhoneBookNames = file.sectionNames();
+    PhoneBookNames = file->sectionNames();
     return 0;
 }
 

@@ -16,34 +16,11 @@ constexpr bool isLineBreak(char c) {
     return c == '\r' || c == '\n';
 }
 
+// Section and key names ignore the case of ASCII letters, as Windows has them.
+constexpr auto& compareNames = cp932::compareIgnoringAsciiCase;
+
 bool isLead(char c) {
     return cp932::isLeadByte(static_cast<unsigned char>(c));
-}
-
-unsigned char foldAscii(unsigned char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 'a' + 'A') : c;
-}
-
-// Orders names as if every ASCII letter that starts a character were upper case.
-// Letters are never lead bytes, so folding keeps the character boundaries and
-// two names that compare equal have the same boundaries.
-int compareNames(std::string_view a, std::string_view b) {
-    const std::size_t n = std::min(a.size(), b.size());
-    bool trail = false;
-    for (std::size_t i = 0; i < n; ++i) {
-        auto x = static_cast<unsigned char>(a[i]);
-        auto y = static_cast<unsigned char>(b[i]);
-        if (!trail) {
-            x = foldAscii(x);
-            y = foldAscii(y);
-        }
-        if (x != y)
-            return x < y ? -1 : 1;
-        trail = !trail && cp932::isLeadByte(x);
-    }
-    if (a.size() == b.size())
-        return 0;
-    return a.size() < b.size() ? -1 : 1;
 }
 
 // Position of the first `c` that is a character of its own, never the second
@@ -145,10 +122,6 @@ uint32_t offsetIn(std::string_view all, std::string_view part) {
 
 } // namespace
 
-bool profileNamesEqual(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && compareNames(a, b) == 0;
-}
-
 ProfileSection::ProfileSection(std::string_view file, std::size_t begin, std::size_t end)
     : file_(file) {
     forEachLine(file, begin, end, [&](std::string_view line, std::size_t, std::size_t) {
@@ -245,6 +218,19 @@ std::optional<ProfileFile> ProfileFile::load(const std::string& path, ProfileErr
 ProfileFile ProfileFile::loadOrEmpty(const std::string& path, ProfileError* error) {
     auto file = load(path, error);
     return file ? std::move(*file) : ProfileFile();
+}
+
+std::optional<ProfileFile> ProfileFile::loadAbsentAsEmpty(const std::string& path,
+                                                          ProfileError* error) {
+    ProfileError why = ProfileError::None;
+    std::optional<ProfileFile> file = load(path, &why);
+    if (!file && why == ProfileError::Missing) {
+        file = ProfileFile();
+        why = ProfileError::None;
+    }
+    if (error)
+        *error = why;
+    return file;
 }
 
 void ProfileFile::buildIndex() {
@@ -388,15 +374,15 @@ ProfileError writeProfileStrings(const std::string& path, std::string_view secti
                                  const std::vector<std::pair<std::string, std::string>>& values,
                                  std::string* detail) {
     ProfileError error = ProfileError::None;
-    ProfileFile file = ProfileFile::loadOrEmpty(path, &error);
-    if (error != ProfileError::None && error != ProfileError::Missing)
+    std::optional<ProfileFile> file = ProfileFile::loadAbsentAsEmpty(path, &error);
+    if (!file)
         return error;
     for (const auto& [key, value] : values) {
-        error = file.writeString(section, key, value);
+        error = file->writeString(section, key, value);
         if (error != ProfileError::None)
             return error;
     }
-    return file.save(path, detail);
+    return file->save(path, detail);
 }
 
 } // namespace tonalink

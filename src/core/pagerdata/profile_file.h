@@ -20,11 +20,6 @@ enum class ProfileError {
     WriteFailed, // the replacement file could not be written
 };
 
-// True when two section or key names are equal ignoring the case of ASCII letters,
-// walked as CP932 characters so that the second byte of a double-byte character
-// is compared exactly.
-bool profileNamesEqual(std::string_view a, std::string_view b);
-
 // The keys of one section of a ProfileFile, indexed once so that reading many
 // keys (a pager type has hundreds) never scans the section again. Refers to the
 // file's bytes: it must not outlive the ProfileFile nor see it edited.
@@ -83,6 +78,10 @@ public:
     static std::optional<ProfileFile> load(const std::string& path, ProfileError* error = nullptr);
     // The defaults of an empty file when the file cannot be loaded.
     static ProfileFile loadOrEmpty(const std::string& path, ProfileError* error = nullptr);
+    // As load, but a file that is not there is an empty one, as every read treats
+    // it: nullopt only for a file that is there and cannot be read.
+    static std::optional<ProfileFile> loadAbsentAsEmpty(const std::string& path,
+                                                        ProfileError* error = nullptr);
 
     const std::string& bytes() const { return bytes_; }
 

@@ -10,24 +10,8 @@ std::optional<std::string> toCp932(const QString& text) {
 }
 
 QString fromCp932(std::string_view bytes) {
-    QString out;
-    while (!bytes.empty()) {
-        cp932::Failure failure{};
-        if (auto utf16 = cp932::toUtf16(bytes, &failure)) {
-            out += QString::fromUtf16(utf16->data(), static_cast<qsizetype>(utf16->size()));
-            break;
-        }
-        const std::size_t good = std::min(failure.offset, bytes.size());
-        if (auto prefix = cp932::toUtf16(bytes.substr(0, good))) {
-            out += QString::fromUtf16(prefix->data(), static_cast<qsizetype>(prefix->size()));
-        }
-        out += QChar::ReplacementCharacter;
-        const bool lead =
-            good < bytes.size() && cp932::isLeadByte(static_cast<unsigned char>(bytes[good]));
-        bytes.remove_prefix(
-            std::min(bytes.size(), good + (lead && good + 1 < bytes.size() ? 2 : 1)));
-    }
-    return out;
+    const std::string utf8 = cp932::toUtf8Lossy(bytes);
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 QString withCrLf(const QString& editText) {

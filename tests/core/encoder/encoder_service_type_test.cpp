@@ -1,5 +1,6 @@
 #include "core/encoder/encoder.h"
 #include "core/encoder/preview.h"
+#include "cp932_text.h"
 #include "sample_pager_types.h"
 
 #include <gtest/gtest.h>
@@ -7,14 +8,14 @@
 namespace tonalink {
 namespace {
 
+using test::cp932Bytes;
 using testing::freeWordServiceType;
 using testing::inputFor;
-using testing::sjis;
 
 // Phrase, switch to digits, back to half-width kana with voiced marks.
 TEST(EncodeServiceType, MixedMessageByteForByte) {
     PagerType type = freeWordServiceType();
-    const std::string text = sjis("了解/0312345678/ｶﾞﾝﾊﾞﾚ");
+    const std::string text = cp932Bytes("了解/0312345678/ｶﾞﾝﾊﾞﾚ");
     Encoder encoder;
     ASSERT_EQ(encoder.Encode(inputFor(type, text)), 28);
     EXPECT_EQ(encoder.MsgParts, std::vector<std::string>{"*802*40312345678*2*2276766476763"});

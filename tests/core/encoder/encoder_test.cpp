@@ -1,4 +1,5 @@
 #include "core/encoder/encoder.h"
+#include "cp932_text.h"
 #include "sample_pager_types.h"
 
 #include <array>
@@ -7,9 +8,9 @@
 namespace tonalink {
 namespace {
 
+using test::cp932Bytes;
 using testing::entries;
 using testing::inputFor;
-using testing::sjis;
 using testing::workedExampleType;
 
 using Parts = std::vector<std::string>;
@@ -116,14 +117,14 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"OneByteEntryFirst",
              withFreeWords({{"27", "ｶ"}, {"80", "ｶﾞ"}, {"67", "ﾞ"}}),
              0,
-             sjis("ｶﾞ"),
+             cp932Bytes("ｶﾞ"),
              5,
              {"72767"},
              {0, 2}},
         Case{"TwoByteEntryFirst",
              withFreeWords({{"80", "ｶﾞ"}, {"27", "ｶ"}, {"67", "ﾞ"}}),
              0,
-             sjis("ｶﾞ"),
+             cp932Bytes("ｶﾞ"),
              3,
              {"780"},
              {0, 2}},

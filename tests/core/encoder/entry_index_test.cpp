@@ -1,4 +1,5 @@
 #include "core/encoder/entry_index.h"
+#include "cp932_text.h"
 #include "sample_pager_types.h"
 
 #include <gtest/gtest.h>
@@ -7,8 +8,8 @@
 namespace tonalink {
 namespace {
 
+using test::cp932Bytes;
 using testing::entries;
-using testing::sjis;
 
 // The plain search the index must agree with.
 std::size_t linearPrefixOf(const std::vector<TableEntry>& table, std::string_view rest) {
@@ -34,12 +35,12 @@ TEST(EntryIndex, FirstEntryInListOrderWinsNotTheLongest) {
     std::vector<TableEntry> table = entries({{"27", "ｶ"}, {"80", "ｶﾞ"}, {"67", "ﾞ"}});
     EntryIndex index;
     index.refresh(table);
-    EXPECT_EQ(index.firstPrefixOf(sjis("ｶﾞ")), 0u);
+    EXPECT_EQ(index.firstPrefixOf(cp932Bytes("ｶﾞ")), 0u);
 
     std::vector<TableEntry> reversed = entries({{"80", "ｶﾞ"}, {"27", "ｶ"}, {"67", "ﾞ"}});
     index.refresh(reversed);
-    EXPECT_EQ(index.firstPrefixOf(sjis("ｶﾞ")), 0u);
-    EXPECT_EQ(index.firstPrefixOf(sjis("ｶｶ")), 1u);
+    EXPECT_EQ(index.firstPrefixOf(cp932Bytes("ｶﾞ")), 0u);
+    EXPECT_EQ(index.firstPrefixOf(cp932Bytes("ｶｶ")), 1u);
 }
 
 TEST(EntryIndex, MalformedEntriesNeverMatchAndEmptyCodesDo) {

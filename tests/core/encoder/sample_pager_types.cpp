@@ -1,23 +1,11 @@
 #include "sample_pager_types.h"
 
-#include "core/common/cp932.h"
-
-#include <cstdio>
-#include <cstdlib>
+#include "cp932_text.h"
 
 namespace tonalink::testing {
 
-std::string sjis(std::string_view utf8) {
-    std::optional<std::string> bytes = cp932::fromUtf8(utf8);
-    if (!bytes) {
-        std::fprintf(stderr, "not CP932: %.*s\n", static_cast<int>(utf8.size()), utf8.data());
-        std::abort();
-    }
-    return *bytes;
-}
-
 TableEntry entry(std::string_view code, std::string_view utf8Text) {
-    return TableEntry::parse("[" + std::string(code) + "]" + sjis(utf8Text));
+    return TableEntry::parse("[" + std::string(code) + "]" + test::cp932Bytes(utf8Text));
 }
 
 std::vector<TableEntry> entries(std::initializer_list<std::pair<const char*, const char*>> list) {
@@ -149,7 +137,7 @@ PagerType freeWordServiceType() {
 std::string freeWordServiceMessage(std::size_t bytes) {
     // Ends in free-word mode, so one-byte free words can pad it.
     static const std::string pattern =
-        sjis("了解/0312345678/あしたのかいぎはココからです ABC!至急連絡くださいｶﾞﾝﾊﾞﾚ");
+        test::cp932Bytes("了解/0312345678/あしたのかいぎはココからです ABC!至急連絡くださいｶﾞﾝﾊﾞﾚ");
     std::string text;
     while (text.size() + pattern.size() <= bytes) {
         text += pattern;

@@ -9,9 +9,6 @@
 
 namespace tonalink::testing {
 
-// UTF-8 -> CP932; aborts the test binary on text the code page cannot hold.
-std::string sjis(std::string_view utf8);
-
 // `[code]text` with the text given in UTF-8.
 TableEntry entry(std::string_view code, std::string_view utf8Text);
 std::vector<TableEntry> entries(std::initializer_list<std::pair<const char*, const char*>> list);

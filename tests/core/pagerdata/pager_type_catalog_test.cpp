@@ -10,7 +10,7 @@
 using tonalink::PagerTypeCatalog;
 using tonalink::ProfileError;
 using tonalink::TableEntry;
-using tonalink::test::cp932;
+using tonalink::test::cp932Bytes;
 using tonalink::test::fixture;
 using tonalink::test::TempDir;
 
@@ -26,7 +26,7 @@ std::vector<std::string> raws(const std::vector<TableEntry>& entries) {
 class PagerTypeCatalogTest : public testing::Test {
 protected:
     TempDir dir;
-    PagerTypeCatalog catalog{dir.path()};
+    PagerTypeCatalog catalog{dir.path.string()};
 
     void useFixture(const char* fileName = "call.dat") {
         dir.copyFrom(fixture("call.dat"), fileName);
@@ -51,7 +51,8 @@ TEST_F(PagerTypeCatalogTest, ListsNamesInFileOrderWhateverTheCaseOfTheFileName) 
     EXPECT_EQ(catalog.CallDatPath,
               std::filesystem::path(dir.file("CALL.DAT")).lexically_normal().string());
     EXPECT_EQ(catalog.PagerTypeNames,
-              (std::vector<std::string>{cp932("フリーワード14"), cp932("数字"), cp932("空")}));
+              (std::vector<std::string>{cp932Bytes("フリーワード14"), cp932Bytes("数字"),
+                                        cp932Bytes("空")}));
 }
 
 TEST_F(PagerTypeCatalogTest, KeepPathRereadsTheFileFoundFirst) {
@@ -79,9 +80,9 @@ TEST_F(PagerTypeCatalogTest, FileTooLargeIsRefusedAndNamesKept) {
 
 TEST_F(PagerTypeCatalogTest, LoadsEveryKeyOfAType) {
     useFixture();
-    catalog.LoadPagerType(cp932("フリーワード14"));
+    catalog.LoadPagerType(cp932Bytes("フリーワード14"));
     const tonalink::PagerType& t = catalog.PagerType;
-    EXPECT_EQ(catalog.PagerTypeName, cp932("フリーワード14"));
+    EXPECT_EQ(catalog.PagerTypeName, cp932Bytes("フリーワード14"));
     EXPECT_EQ(t.FreeStartCmd, "*2*2");
     EXPECT_EQ(t.FreeEndCmd, "*2");
     EXPECT_EQ(t.FormStartCmd, "*4");
@@ -102,8 +103,9 @@ TEST_F(PagerTypeCatalogTest, LoadsEveryKeyOfAType) {
     EXPECT_EQ(t.PbOrPhsSw, 1);
     EXPECT_EQ(t.PhsCallEnd, 1);
     EXPECT_EQ(raws(t.FormStyles),
-              (std::vector<std::string>{cp932("[01]おはよう"), cp932("[02]TEL下さい")}));
-    EXPECT_EQ(raws(t.FreeWords), (std::vector<std::string>{cp932("[11]ア"), "[88] ", "[16]A"}));
+              (std::vector<std::string>{cp932Bytes("[01]おはよう"), cp932Bytes("[02]TEL下さい")}));
+    EXPECT_EQ(raws(t.FreeWords),
+              (std::vector<std::string>{cp932Bytes("[11]ア"), "[88] ", "[16]A"}));
     EXPECT_EQ(t.FreeWords[1].code, "88");
     EXPECT_EQ(t.FreeWords[1].text, " ");
     EXPECT_EQ(raws(t.NumberWords), (std::vector<std::string>{"[ 96]1", "[90]5"}));
@@ -112,9 +114,9 @@ TEST_F(PagerTypeCatalogTest, LoadsEveryKeyOfAType) {
 
 TEST_F(PagerTypeCatalogTest, SwitchingTypesLeavesNothingOfTheFirst) {
     useFixture();
-    catalog.LoadPagerType(cp932("フリーワード14"));
+    catalog.LoadPagerType(cp932Bytes("フリーワード14"));
     catalog.AppendFormStyles({"[31]x"});
-    catalog.LoadPagerType(cp932("数字"));
+    catalog.LoadPagerType(cp932Bytes("数字"));
     const tonalink::PagerType& t = catalog.PagerType;
     EXPECT_EQ(t.FreeStartCmd, "");
     EXPECT_EQ(t.MsgEndCmd, "#");
@@ -142,7 +144,7 @@ TEST_F(PagerTypeCatalogTest, EmptyUnknownOrUnnamedTypesLoadAsTheEmptyRecord) {
 TEST_F(PagerTypeCatalogTest, FileDeletedAfterListingLoadsDefaults) {
     useFixture();
     std::filesystem::remove(catalog.CallDatPath);
-    catalog.LoadPagerType(cp932("フリーワード14"));
+    catalog.LoadPagerType(cp932Bytes("フリーワード14"));
     EXPECT_EQ(catalog.PagerType.MsgCount, 0);
     EXPECT_EQ(catalog.PagerType.FreeStartCmd, "");
     EXPECT_TRUE(catalog.PagerType.NumberWords.empty());
@@ -248,18 +250,18 @@ TEST_F(PagerTypeCatalogTest, EntriesAreCutTo99BytesBeforeTheGuard) {
 
 TEST_F(PagerTypeCatalogTest, AppendFormStylesGoesAfterTheTypesOwn) {
     useFixture();
-    catalog.LoadPagerType(cp932("フリーワード14"));
+    catalog.LoadPagerType(cp932Bytes("フリーワード14"));
     catalog.AppendFormStyles({"[31]a", "bad"});
-    EXPECT_EQ(
-        raws(catalog.PagerType.FormStyles),
-        (std::vector<std::string>{cp932("[01]おはよう"), cp932("[02]TEL下さい"), "[31]a", "bad"}));
+    EXPECT_EQ(raws(catalog.PagerType.FormStyles),
+              (std::vector<std::string>{cp932Bytes("[01]おはよう"), cp932Bytes("[02]TEL下さい"),
+                                        "[31]a", "bad"}));
     EXPECT_EQ(catalog.PagerType.FormStyles[2].code, "31");
     EXPECT_FALSE(catalog.PagerType.FormStyles[3].matchable);
 }
 
 TEST_F(PagerTypeCatalogTest, ClearEmptiesTheNamedFieldsOnly) {
     useFixture();
-    catalog.LoadPagerType(cp932("フリーワード14"));
+    catalog.LoadPagerType(cp932Bytes("フリーワード14"));
     catalog.ClearPagerType();
     const tonalink::PagerType& t = catalog.PagerType;
     EXPECT_EQ(t.FreeStartCmd + t.FreeEndCmd + t.FormStartCmd + t.FormEndCmd + t.FreeToSuzi +

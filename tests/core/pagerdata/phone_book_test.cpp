@@ -9,7 +9,7 @@
 using tonalink::PhoneBook;
 using tonalink::PhoneBookEntry;
 using tonalink::ProfileError;
-using tonalink::test::cp932;
+using tonalink::test::cp932Bytes;
 using tonalink::test::fixture;
 using tonalink::test::TempDir;
 
@@ -18,7 +18,7 @@ namespace {
 class PhoneBookTest : public testing::Test {
 protected:
     TempDir dir;
-    PhoneBook book{dir.path()};
+    PhoneBook book{dir.path.string()};
 
     void useFixture(const char* fileName = "maddress.dat") {
         dir.copyFrom(fixture("maddress.dat"), fileName);
@@ -53,38 +53,43 @@ TEST_F(PhoneBookTest, MissingFileIsReportedAndStateKept) {
 TEST_F(PhoneBookTest, ListsNamesInFileOrderWhateverTheCaseOfTheFileName) {
     useFixture("MADDRESS.DAT");
     EXPECT_EQ(book.PbFilePath, dir.file("MADDRESS.DAT"));
-    const std::vector<std::string> expected{cp932("山田 太郎"), cp932("鈴木"), cp932("佐藤")};
+    const std::vector<std::string> expected{cp932Bytes("山田 太郎"), cp932Bytes("鈴木"),
+                                            cp932Bytes("佐藤")};
     EXPECT_EQ(book.PhoneBookNames, expected);
     EXPECT_EQ(book.ReadEntryNames(), expected);
 }
 
 TEST_F(PhoneBookTest, ReadsAWholeEntry) {
     useFixture();
-    expectEntry(book.ReadPhoneBookEntry(cp932("山田 太郎")),
-                {cp932("山田 太郎"),
-                 cp932("フリーワード14"),
+    expectEntry(book.ReadPhoneBookEntry(cp932Bytes("山田 太郎")),
+                {cp932Bytes("山田 太郎"),
+                 cp932Bytes("フリーワード14"),
                  "0201234567",
                  "0570000000",
                  "1234",
                  2,
-                 {cp932("[31]会議中"), cp932("[32]帰ります")}});
+                 {cp932Bytes("[31]会議中"), cp932Bytes("[32]帰ります")}});
 }
 
 TEST_F(PhoneBookTest, KeepsAnyGroupNumberAndDefaultsMissingKeys) {
     useFixture();
-    expectEntry(book.ReadPhoneBookEntry(cp932("鈴木")),
-                {cp932("鈴木"), cp932("数字"), "0209999999", "", "", 7, {}});
-    expectEntry(
-        book.ReadPhoneBookEntry(cp932("佐藤")),
-        {cp932("佐藤"), cp932("ありません"), "0201111111", "", "", 0, {"[1]a", "", "[3]c"}});
+    expectEntry(book.ReadPhoneBookEntry(cp932Bytes("鈴木")),
+                {cp932Bytes("鈴木"), cp932Bytes("数字"), "0209999999", "", "", 7, {}});
+    expectEntry(book.ReadPhoneBookEntry(cp932Bytes("佐藤")), {cp932Bytes("佐藤"),
+                                                              cp932Bytes("ありません"),
+                                                              "0201111111",
+                                                              "",
+                                                              "",
+                                                              0,
+                                                              {"[1]a", "", "[3]c"}});
 }
 
 TEST_F(PhoneBookTest, UnknownEntryOrDeletedFileGivesDefaults) {
     useFixture();
     expectEntry(book.ReadPhoneBookEntry("nobody"), {"nobody", "", "", "", "", 0, {}});
     std::filesystem::remove(book.PbFilePath);
-    expectEntry(book.ReadPhoneBookEntry(cp932("山田 太郎")),
-                {cp932("山田 太郎"), "", "", "", "", 0, {}});
+    expectEntry(book.ReadPhoneBookEntry(cp932Bytes("山田 太郎")),
+                {cp932Bytes("山田 太郎"), "", "", "", "", 0, {}});
     EXPECT_TRUE(book.ReadMsgGroups(-1) == std::vector<int32_t>(3, -1));
     EXPECT_EQ(book.PhoneBookNames.size(), 3u);
 }

@@ -83,12 +83,25 @@ TEST(ProfileBounds, LoadReportsMissingAndUnreadable) {
     ProfileError error = ProfileError::None;
     EXPECT_FALSE(ProfileFile::load(dir.file("none.dat"), &error));
     EXPECT_EQ(error, ProfileError::Missing);
-    EXPECT_FALSE(ProfileFile::load(dir.path(), &error));
+    EXPECT_FALSE(ProfileFile::load(dir.path.string(), &error));
     EXPECT_EQ(error, ProfileError::Unreadable);
     const std::string path = dir.write("ok.dat", "[A]\nk=v\n");
     ASSERT_TRUE(ProfileFile::load(path, &error));
     EXPECT_EQ(error, ProfileError::None);
     EXPECT_EQ(ProfileFile::load(path)->readString("a", "K"), "v");
+}
+
+TEST(ProfileBounds, AnAbsentFileCanLoadEmpty) {
+    TempDir dir;
+    ProfileError error = ProfileError::Missing;
+    const auto absent = ProfileFile::loadAbsentAsEmpty(dir.file("none.dat"), &error);
+    ASSERT_TRUE(absent);
+    EXPECT_EQ(absent->bytes(), "");
+    EXPECT_EQ(error, ProfileError::None);
+    EXPECT_FALSE(ProfileFile::loadAbsentAsEmpty(dir.path.string(), &error));
+    EXPECT_EQ(error, ProfileError::Unreadable);
+    const std::string path = dir.write("ok.dat", "[A]\nk=v\n");
+    EXPECT_EQ(ProfileFile::loadAbsentAsEmpty(path)->readString("A", "k"), "v");
 }
 
 TEST(ProfileBounds, WriteThatWouldPassTheLimitIsRefused) {

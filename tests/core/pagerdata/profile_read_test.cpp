@@ -158,12 +158,4 @@ TEST(SectionNames, SkipANameLongerThanTheBufferAndListTheRest) {
     EXPECT_EQ(file.readString(longName, "k"), "v");
 }
 
-TEST(NamesEqual, FoldOnlyAsciiLettersThatStartACharacter) {
-    EXPECT_TRUE(tonalink::profileNamesEqual("FreeWordCnt", "freewordcnt"));
-    EXPECT_TRUE(tonalink::profileNamesEqual("a" + kA, "A" + kA));
-    EXPECT_FALSE(tonalink::profileNamesEqual(kA, kDi));
-    EXPECT_FALSE(tonalink::profileNamesEqual(kFullA, kFullSmallA));
-    EXPECT_FALSE(tonalink::profileNamesEqual("ab", "abc"));
-}
-
 } // namespace

@@ -141,14 +141,14 @@ TEST(WriteProfileStrings, RefusesAFileTooLargeToReadWithoutTouchingIt) {
               ProfileError::TooLarge);
     EXPECT_EQ(std::filesystem::file_size(path), ProfileFile::kMaxFileBytes + 1);
     EXPECT_EQ(std::filesystem::last_write_time(path), written);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path),
                             std::filesystem::directory_iterator()),
               1);
 }
 
 TEST(WriteProfileStrings, RefusesAPathThatIsNoFile) {
     TempDir dir;
-    EXPECT_EQ(tonalink::writeProfileStrings(dir.path(), "T", {{"WaitTime", "8"}}),
+    EXPECT_EQ(tonalink::writeProfileStrings(dir.path.string(), "T", {{"WaitTime", "8"}}),
               ProfileError::Unreadable);
 }
 

@@ -3,6 +3,7 @@
 
 #include "child_process.h"
 #include "dtmf_decoder.h"
+#include "fd_read.h"
 
 #include <cerrno>
 #include <chrono>
@@ -11,7 +12,6 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <poll.h>
 #include <regex>
 #include <sstream>
 #include <thread>
@@ -59,16 +59,7 @@ public:
     std::string command(const std::string& line) {
         if (::write(m_fd, line.data(), line.size()) != static_cast<ssize_t>(line.size()))
             return "write failed";
-        std::string answer;
-        pollfd p{m_fd, POLLIN, 0};
-        while (answer.size() < 4 && ::poll(&p, 1, 2000) == 1) {
-            char buffer[64];
-            const ssize_t n = ::read(m_fd, buffer, sizeof buffer);
-            if (n <= 0)
-                break;
-            answer.append(buffer, static_cast<std::size_t>(n));
-        }
-        return answer;
+        return readFor(m_fd, 4); // "OK\r\n"
     }
 
 private:
