@@ -66,7 +66,11 @@ int main(int argc, char** argv) {
     }
     if (i >= args.size())
         return ctx.usage("no command given");
-    if (args[i] == "--help" || args[i] == "-h") {
+    auto isHelp = [&](std::size_t k) {
+        return k < args.size() && (args[k] == "--help" || args[k] == "-h");
+    };
+    // Also right after a command name: "send --help".
+    if (isHelp(i) || isHelp(i + 1)) {
         std::cout << kUsage;
         return kExitOk;
     }

@@ -60,6 +60,7 @@ SendJob::SendJob(ProgramState& state, LineSink& line, TimerHost& timers, Display
     hooks.addLogRecord = [this](const std::string& number, const std::string&, int32_t) {
         addLogRecord(number);
     };
+    m_messageText = state.currentSend.MessageText;
     hooks.finished = [this](int32_t dialogResult) { finished(dialogResult); };
     m_sequence = std::make_unique<CallSequence>(
         makeCallSettings(state.settings, state.pagerTypes.PagerType, state.currentSend),
@@ -69,6 +70,9 @@ SendJob::SendJob(ProgramState& state, LineSink& line, TimerHost& timers, Display
 SendJob::~SendJob() = default;
 
 bool SendJob::start() {
+    // One job is one send.
+    if (running() || m_result)
+        return false;
     if (!m_line.isOpen()) {
         m_result = SendResult{SendOutcome::Failed, SendFailure::PortNotOpen};
         return false;
@@ -122,7 +126,7 @@ void SendJob::finished(int32_t dialogResult) {
 void SendJob::addLogRecord(const std::string& number) {
     const CallState& call = m_state.callState;
     m_state.sendLog.AddLogRecord(
-        number, m_state.currentSend.MessageText, 0,
+        number, m_messageText, 0,
         LogRecordContext{m_state.phoneBook.PbEntryName, m_state.pagerTypes.PagerTypeName,
                          m_state.encoder.PartStarts, call.m_nSentPart, call.m_strSentCommand});
 }

@@ -66,7 +66,7 @@ public:
     ~SendJob();
 
     // Builds the commands and starts the call; false when it cannot start, and
-    // result() tells why. Nothing is written or logged then.
+    // result() tells why. Nothing is written or logged then. A job runs once.
     bool start();
     void onTimer(int id);
     void redial();
@@ -86,6 +86,7 @@ private:
     Display m_display;
     std::unique_ptr<CallSequence> m_sequence;
     std::optional<SendResult> m_result;
+    std::string m_messageText; // as the call took it
 };
 
 } // namespace tonalink

@@ -14,11 +14,13 @@
 #include "ui/widgets/command_ids.h"
 #include "ui/widgets/file_dialog_service.h"
 #include "ui/widgets/message_box_service.h"
+#include "ui/widgets/modal_loops.h"
 
 #include <QDesktopServices>
 #include <QDir>
 #include <QIcon>
 #include <QSessionManager>
+#include <QTimer>
 
 // The pictures and desktop files are compiled into the windows library; a static
 // library's resources must be pulled in by name.
@@ -132,13 +134,14 @@ bool CTonalinkApp::InitInstance() {
         return false;
     }
     m_endRequested = false;
+    dismissMessageBoxes(false);
     // From here on, a termination request or the end of the session closes the main
     // window as its close box does, so the exit sequence runs.
     if (!m_terminationSignals) {
         m_terminationSignals = new TerminationSignals(this);
         connect(m_terminationSignals, &TerminationSignals::terminationRequested, this,
-                &CTonalinkApp::closeMainWindow);
-        connect(this, &QGuiApplication::commitDataRequest, this, &CTonalinkApp::closeMainWindow,
+                &CTonalinkApp::endOnRequest);
+        connect(this, &QGuiApplication::commitDataRequest, this, &CTonalinkApp::endOnRequest,
                 Qt::DirectConnection);
     }
     // 3. The settings store.
@@ -251,6 +254,15 @@ void CTonalinkApp::WinHelp(int /*commandId*/) {
 void CTonalinkApp::ActivateMainWindow() {
     if (CMainFrame* frame = mainWindow())
         frame->ActivateFrame();
+}
+
+void CTonalinkApp::endOnRequest() {
+    m_endRequested = true;
+    // A modal window would hold the exit back until someone answers it.
+    endModalLoops();
+    // Closed once the modal loops have unwound; during start-up Run sees the
+    // request instead.
+    QTimer::singleShot(0, this, &CTonalinkApp::closeMainWindow);
 }
 
 void CTonalinkApp::closeMainWindow() {

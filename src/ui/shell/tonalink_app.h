@@ -76,6 +76,8 @@ private:
     CFormView* createMainForm();
     void onFrameCreated(CMainFrame* frame);
     void closeMainWindow();
+    // A termination request or the end of the session.
+    void endOnRequest();
 
     CommandDispatcher m_commands;
     std::unique_ptr<FileDialogService> m_ownFileDialogs;

@@ -68,6 +68,21 @@ MsgAnswer QtMessageBoxService::show(QWidget* parent, const QString& text, MsgIco
 namespace {
 QtMessageBoxService g_systemBoxes;
 MessageBoxService* g_boxes = &g_systemBoxes;
+bool g_dismissed = false;
+
+MsgAnswer cancellingAnswer(MsgButtons buttons) {
+    switch (buttons) {
+    case MsgButtons::Ok:
+        return MsgAnswer::Ok;
+    case MsgButtons::YesNo:
+        return MsgAnswer::No;
+    case MsgButtons::OkCancel:
+    case MsgButtons::YesNoCancel:
+    case MsgButtons::RetryCancel:
+        break;
+    }
+    return MsgAnswer::Cancel;
+}
 
 // The window that carries the program's property: the main frame.
 QWidget* programWindow() {
@@ -82,7 +97,13 @@ void setMessageBoxService(MessageBoxService* service) {
     g_boxes = service ? service : &g_systemBoxes;
 }
 
+void dismissMessageBoxes(bool dismiss) {
+    g_dismissed = dismiss;
+}
+
 MsgAnswer messageBox(const QString& text, MsgIcon icon, MsgButtons buttons) {
+    if (g_dismissed)
+        return cancellingAnswer(buttons);
     QWidget* parent = QApplication::activeModalWidget();
     if (!parent)
         parent = QApplication::activeWindow();

@@ -110,3 +110,26 @@ TEST(CliShortcut, UnreadableFilesAreAnUnexpectedFormat) {
     RunResult missing = cli({"shortcut", "show", (dir.path / "none.tks").string()});
     EXPECT_EQ(missing.exitCode, 3);
 }
+
+TEST(CliData, HelpPrintsTheUsageAndSucceeds) {
+    const RunResult whole = cli({"--help"});
+    EXPECT_EQ(whole.exitCode, 0);
+    EXPECT_EQ(whole.out.rfind("usage: tonalink-cli [--dir DIR] COMMAND ...\n", 0), 0u) << whole.out;
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"-h"}, {"--dir", kSample, "--help"}, {"send", "--help"}}) {
+        const RunResult help = cli(args);
+        EXPECT_EQ(help.exitCode, 0) << args.back();
+        EXPECT_EQ(help.out, whole.out) << args.back();
+    }
+}
+
+TEST(CliData, SendOnAPortThatDoesNotOpenFailsWithoutLogging) {
+    TempDir dir;
+    for (const char* file : {"call.dat", "maddress.dat"})
+        std::filesystem::copy_file(kSample + "/" + file, dir.path / file);
+    const RunResult send = cli({"--dir", dir.path.string(), "send", "--entry", "山田 太郎",
+                                "--port", "/nonexistent/ttyS9", "おはよう"});
+    EXPECT_EQ(send.exitCode, 3);
+    EXPECT_EQ(send.err, "COMポートがオープンできません\n設定を変更し再起動してください。\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.path / "bell.log"));
+}

@@ -3,6 +3,7 @@
 #include "ui/dialogs/call_dlg.h"
 #include "ui/form/form_ids.h"
 #include "ui/widgets/command_ids.h"
+#include "ui/widgets/modal_loops.h"
 #include "ui/widgets/qt_text.h"
 
 #include <QPushButton>
@@ -243,4 +244,35 @@ TEST_F(RunningClockSendTest, FormClockKeepsTickingDuringTheCall) {
     // The call takes 28.5 scaled seconds, the clock ticks every scaled second.
     EXPECT_GE(ticksDuringCall, 20);
     EXPECT_EQ(messageBoxes().shown.back().text, utf8("送信を終了しました。"));
+}
+
+TEST_F(SendFlowTest, ClosedPortFailsTheSendWithoutDiallingOrLogging) {
+    fillForm(kTwoPartMessage);
+    port.close();
+    press(id::kSend);
+    EXPECT_EQ(messageBoxes().shown,
+              std::vector<ShownMessage>({{SerialPort::kOpenFailedText, MsgIcon::Exclamation},
+                                         {utf8("送信をキャンセルしました。"), MsgIcon::Stop}}));
+    EXPECT_TRUE(sendLog.logLines().empty());
+}
+
+TEST_F(SendFlowTest, EndingTheModalLoopsHangsUpTheCallOnceAndAsksNothing) {
+    fillForm(kTwoPartMessage);
+    whenModalOpens<CCallDlg>([](CCallDlg* dialog) {
+        auto* poll = new QTimer(dialog);
+        QObject::connect(poll, &QTimer::timeout, [dialog, poll] {
+            if (labelText(dialog, CCallDlg::kStatus) == utf8("メッセージ送信中")) {
+                poll->stop();
+                endModalLoops();
+            }
+        });
+        poll->start(1);
+    });
+    press(id::kSend);
+    dismissMessageBoxes(false);
+    EXPECT_TRUE(messageBoxes().shown.empty());
+    EXPECT_EQ(modemLines(),
+              std::vector<std::string>(
+                  {"ATDT0201112222;\r\n", "ATDT" + kPart0 + ";\r\n", "ATE1V1Q0H0\r\n"}));
+    EXPECT_TRUE(sendLog.logLines().empty());
 }

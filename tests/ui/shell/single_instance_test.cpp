@@ -46,6 +46,15 @@ QProcessEnvironment programEnvironment(const QString& runtime, const QString& co
     return env;
 }
 
+// The exit sequence wrote the settings back.
+void expectSettingsSaved(const QString& ini) {
+    const QByteArray saved = contents(ini);
+    for (const char* line :
+         {"[Application]\nVersion=3.12\n", "[BarSet]\nStatusBar=1\nToolBar=1\n", "ReDialTime=2\n",
+          "EditExeFile=NOTEPAD.EXE\n", "SaveTime=0\n", "userlist19=\n", "PbEditExe=0\n"})
+        EXPECT_TRUE(saved.contains(line)) << line << "\nin:\n" << saved.data();
+}
+
 // Waits for the process while this one keeps serving its own events.
 bool finishes(QProcess& process, int ms) {
     return QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, ms);
@@ -128,11 +137,27 @@ TEST(SingleInstanceTest, RunningProgramEndsThroughItsExitSequenceOnSigterm) {
     EXPECT_EQ(first.exitCode(), 0);
     EXPECT_TRUE(modem.slaveClosed());
 
-    const QByteArray saved = contents(ini);
-    for (const char* line :
-         {"[Application]\nVersion=3.12\n", "[BarSet]\nStatusBar=1\nToolBar=1\n", "ReDialTime=2\n",
-          "EditExeFile=NOTEPAD.EXE\n", "SaveTime=0\n", "userlist19=\n", "PbEditExe=0\n"})
-        EXPECT_TRUE(saved.contains(line)) << line << "\nin:\n" << saved.data();
+    expectSettingsSaved(ini);
+}
+
+TEST(SingleInstanceTest, SigtermEndsTheStartUpPortMessageAndRunsTheExitSequence) {
+    QTemporaryDir runtime, config, data;
+    QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString ini = writeSettings(config, QStringLiteral("/nonexistent/ttyS7"));
+
+    QProcess first;
+    first.setProcessEnvironment(programEnvironment(runtime.path(), config.path(), data.path()));
+    first.setWorkingDirectory(runtime.path());
+    first.start(QStringLiteral(TONALINK_PROGRAM), {});
+    ASSERT_TRUE(first.waitForStarted());
+    // The port message box is up well within this and waits for an answer.
+    QTest::qWait(2500);
+    ASSERT_EQ(first.state(), QProcess::Running);
+
+    ::kill(pid_t(first.processId()), SIGTERM);
+    ASSERT_TRUE(finishes(first, 10000)) << "the message box held the exit back";
+    EXPECT_EQ(first.exitStatus(), QProcess::NormalExit) << first.readAllStandardError().data();
+    expectSettingsSaved(ini);
 }
 
 } // namespace

@@ -1,0 +1,10 @@
+#pragma once
+
+namespace tonalink {
+
+// The program is ending: every open modal window is closed as its Cancel or
+// close box would close it (a call window hangs up), and from now on message
+// boxes are answered at once with their cancelling answer instead of being shown.
+void endModalLoops();
+
+} // namespace tonalink
