@@ -25,7 +25,7 @@ struct FormClock {
 enum class SendSource : int32_t {
     Normal = 0,
     ShortcutPending = 1, // a loaded shortcut waits for its send-at tick
-    Shortcut = 2,        // the send running now (or last) was a shortcut's
+    Shortcut = 2,        // the send running now is a shortcut's
 };
 
 } // namespace tonalink

@@ -72,6 +72,8 @@ void CTonalinkView::registerCommands() {
     CommandDispatcher& commands = m_commands;
     commands.setHandler(cmd::kOpenLog, this, [this] { OnOpenLog(); });
     commands.setHandler(cmd::kExitMenu, this, [this] { m_commands.post(cmd::kAppExit); });
+    commands.setHandler(cmd::kCreateShortcut, this, [this] { OnCreateShortcut(); });
+    commands.setHandler(cmd::kLoadShortcutAndSend, this, [this] { OnLoadShortcutAndSend(); });
     // The edit commands act on the message wherever the focus is.
     commands.setHandler(cmd::kEditPaste, this, [this] { m_c.message->paste(); });
     commands.setHandler(cmd::kEditUndo, this, [this] { m_c.message->undo(); });
@@ -135,6 +137,7 @@ void CTonalinkView::OnTimer(int id) {
         CTonalinkDoc* document = GetDocument();
         if (document && document->shortcut.applied == 0) {
             document->shortcut.applied = 1;
+            ApplyShortcut();
         }
     }
     if (m_sendSource == SendSource::ShortcutPending && clock.tickCount == clock.sendAtTick) {
@@ -194,6 +197,11 @@ void CTonalinkView::UpdatePreview() {
 }
 
 void CTonalinkView::OnSend() {
+    // Only the send a shortcut started counts as its send; the next is the user's.
+    const bool shortcutSend = m_sendSource == SendSource::Shortcut;
+    if (shortcutSend) {
+        m_sendSource = SendSource::Normal;
+    }
     // Text CP932 cannot hold cannot go out, just as text the pager cannot encode.
     const bool collected = CollectFormFields() == 0;
     if (m_c.message->toPlainText().isEmpty()) {
@@ -212,7 +220,7 @@ void CTonalinkView::OnSend() {
         messageBox(QStringLiteral("送信をキャンセルしました。"), MsgIcon::Stop);
         return;
     }
-    if (m_sendSource == SendSource::Shortcut && m_state.settings.ShoutCutEnd == 1) {
+    if (shortcutSend && m_state.settings.ShoutCutEnd == 1) {
         m_commands.post(cmd::kAppExit);
         return;
     }

@@ -65,6 +65,10 @@ public:
 
     // A loaded shortcut is sent on the third tick from now.
     void MakeShortcutSendPending();
+    // The document's callee and message into the form, and its send made pending.
+    void ApplyShortcut();
+    void OnCreateShortcut();
+    void OnLoadShortcutAndSend();
     SendSource sendSource() const { return m_sendSource; }
 
     const FormControls& controls() const { return m_c; }

@@ -221,6 +221,13 @@ TEST_F(SendFlowTest, ShortcutSendEndsTheProgramOnlyWhenItSucceeded) {
     EXPECT_EQ(exits, 1);
     EXPECT_TRUE(messageBoxes().shown.empty());
     EXPECT_EQ(sendLog.logLines().size(), 1u);
+
+    // The user's own send afterwards is no shortcut send: it reports and stays.
+    press(id::kSend);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(exits, 1);
+    EXPECT_EQ(messageBoxes().shown,
+              std::vector<ShownMessage>({{utf8("送信を終了しました。"), MsgIcon::Information}}));
 }
 
 class RunningClockSendTest : public SendFlowTest {

@@ -3,6 +3,7 @@
 
 #include "../../platform/pty_pair.h"
 #include "core/app/settings_store.h"
+#include "core/app/shortcut_document.h"
 #include "recording_services.h"
 #include "ui/form/form_view.h"
 #include "ui/shell/main_frame.h"
@@ -158,6 +159,58 @@ TEST(SingleInstanceTest, SigtermEndsTheStartUpPortMessageAndRunsTheExitSequence)
     ASSERT_TRUE(finishes(first, 10000)) << "the message box held the exit back";
     EXPECT_EQ(first.exitStatus(), QProcess::NormalExit) << first.readAllStandardError().data();
     expectSettingsSaved(ini);
+}
+
+TEST(SingleInstanceTest, ShortcutOnTheCommandLineIsSentAndEndsTheProgram) {
+    PtyPair modem;
+    ASSERT_TRUE(modem.ok());
+    QTemporaryDir runtime, config, data, work;
+    QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QDir(config.path()).mkpath(QStringLiteral("QUILLFERN"));
+    QFile ini(config.filePath(QStringLiteral("QUILLFERN/Tonalink.ini")));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[Ports]\nCOM1=" + QByteArray::fromStdString(modem.slavePath()) +
+              "\n\n[Setting]\nCommPort=0\nPhoneType=1\nDefaultOffTime=0\n\n[Service]\nShoutCutEnd=1\n");
+    ini.close();
+    // No waits, so the whole call is the schedule's fixed steps.
+    QFile callDat(work.filePath(QStringLiteral("call.dat")));
+    ASSERT_TRUE(callDat.open(QIODevice::WriteOnly));
+    callDat.write("[Test]\r\nFreeStartCmd=7\r\nFreeEndCmd=8\r\nMsgEndCmd=#\r\nMsgCount=10\r\n"
+                  "WaitTime=0\r\nCutTime=0\r\nFreeWordCnt=1\r\nFe000=[11]A\r\n");
+    callDat.close();
+    QFile book(work.filePath(QStringLiteral("maddress.dat")));
+    ASSERT_TRUE(book.open(QIODevice::WriteOnly));
+    book.write("[Taro]\r\nPbType=Test\r\nPbCallNo=0312345678\r\n");
+    book.close();
+    ShortcutDocument shortcut{"Taro", "AA", 0, 0, 0};
+    ASSERT_TRUE(
+        writeShortcutFile(work.filePath(QStringLiteral("taro.tks")).toStdString(), shortcut));
+
+    QProcess program;
+    program.setProcessEnvironment(programEnvironment(runtime.path(), config.path(), data.path()));
+    program.setWorkingDirectory(work.path());
+    QElapsedTimer clock;
+    clock.start();
+    program.start(QStringLiteral(TONALINK_PROGRAM), {work.filePath(QStringLiteral("taro.tks"))});
+    ASSERT_TRUE(program.waitForStarted());
+    std::string lines;
+    qint64 dialAt = -1;
+    (void)QTest::qWaitFor(
+        [&] {
+            lines += modem.read(256, 50);
+            if (dialAt < 0 && lines.find("ATDT0312345678;") != std::string::npos)
+                dialAt = clock.elapsed();
+            return lines.find("ATE1V1Q0H0\r\n") != std::string::npos;
+        },
+        30000);
+    std::cout << "shortcut on the command line: dial line " << dialAt << " ms after start\n";
+    EXPECT_EQ(lines, "ATZ0\r\nATDT0312345678;\r\nATDT71111#;\r\nATE1V1Q0H0\r\n");
+    ASSERT_TRUE(finishes(program, 10000)) << "the program did not end after the shortcut's send";
+    EXPECT_EQ(program.exitCode(), 0);
+    QFile log(work.filePath(QStringLiteral("bell.log")));
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    const QByteArray records = log.readAll();
+    EXPECT_TRUE(records.endsWith(",0312345678,Taro,Test,AA,\"71111#\"\r\n")) << records.data();
 }
 
 } // namespace
