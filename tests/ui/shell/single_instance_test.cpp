@@ -169,8 +169,9 @@ TEST(SingleInstanceTest, ShortcutOnTheCommandLineIsSentAndEndsTheProgram) {
     QDir(config.path()).mkpath(QStringLiteral("QUILLFERN"));
     QFile ini(config.filePath(QStringLiteral("QUILLFERN/Tonalink.ini")));
     ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-    ini.write("[Ports]\nCOM1=" + QByteArray::fromStdString(modem.slavePath()) +
-              "\n\n[Setting]\nCommPort=0\nPhoneType=1\nDefaultOffTime=0\n\n[Service]\nShoutCutEnd=1\n");
+    ini.write(
+        "[Ports]\nCOM1=" + QByteArray::fromStdString(modem.slavePath()) +
+        "\n\n[Setting]\nCommPort=0\nPhoneType=1\nDefaultOffTime=0\n\n[Service]\nShoutCutEnd=1\n");
     ini.close();
     // No waits, so the whole call is the schedule's fixed steps.
     QFile callDat(work.filePath(QStringLiteral("call.dat")));
