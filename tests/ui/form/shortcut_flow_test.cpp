@@ -102,7 +102,15 @@ TEST_F(ShortcutFlowTest, LoadAndSendEmptiesTheDocumentThenAsksForNewAndOpen) {
 }
 
 TEST_F(ShortcutFlowTest, OpenedShortcutFillsTheFormAndSendsOnTheThirdTick) {
-    document.shortcut = ShortcutDocument{*toCp932(kYamada), *toCp932(utf8("アイ")), 0, 1, 0};
+    // A file whose stored applied flag is not 0 is read but never put into the form.
+    document.shortcut = ShortcutDocument{*toCp932(kYamada), *toCp932(utf8("アイ")), 0, 1, 7};
+    view->OnInitialUpdate();
+    for (int tick = 0; tick < 5; ++tick)
+        ASSERT_TRUE(timers.clock->fire(CTonalinkView::kClockTimer));
+    EXPECT_EQ(text(id::kCalleeCaption), "");
+    EXPECT_TRUE(modemLines().empty());
+
+    document.shortcut.applied = 0;
     view->OnInitialUpdate();
     ASSERT_TRUE(timers.clock->fire(CTonalinkView::kClockTimer));
     EXPECT_EQ(document.shortcut.applied, 1u);
