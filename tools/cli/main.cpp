@@ -27,7 +27,8 @@ constexpr std::string_view kUsage =
     "  encode --type NAME [--mode 0-3] [--call-number N] [--password P]\n"
     "         [--custom1 C] [--custom2 C] [--custom3 C] TEXT\n"
     "  send (--entry NAME | --type NAME --call-number N [--centre-number N]\n"
-    "        [--password P]) [--mode 0-3] [--port DEVICE] TEXT\n";
+    "        [--password P] | --group 1-4) [--mode 0-3] [--port DEVICE]\n"
+    "        [--at HH:MM] TEXT\n";
 
 } // namespace
 

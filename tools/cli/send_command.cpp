@@ -1,17 +1,16 @@
-// `send`: one whole send without a window, through the same send job as the
-// program, on real time and the user's modem settings.
+// `send`: one whole send, or a broadcast to a group, without a window, through the
+// same send job as the program, on real time and the user's modem settings;
+// optionally at a time of day.
 #include "cli_support.h"
+#include "core/app/broadcast_groups.h"
 #include "core/app/callee_rules.h"
 #include "core/app/program_state.h"
-#include "core/app/send_job.h"
+#include "core/app/reserve_time.h"
 #include "core/common/cp932.h"
-#include "platform/qt_timer_host.h"
-#include "platform/serial_port.h"
-#include "platform/termination_signals.h"
+#include "send_session.h"
 
-#include <QCoreApplication>
-#include <QTimer>
 #include <algorithm>
+#include <variant>
 
 namespace tonalink::cli {
 namespace {
@@ -77,13 +76,102 @@ int applyCallee(const CliContext& ctx, const ParsedArgs& args, ProgramState& sta
     return kExitOk;
 }
 
+const char* outcomeName(const SendResult& result) {
+    switch (result.failure) {
+    case SendFailure::None:
+        return result.outcome == SendOutcome::Sent ? "sent" : "cancelled";
+    case SendFailure::NotEncodable:
+        return "not encodable";
+    case SendFailure::PortNotOpen:
+    case SendFailure::NoTimer:
+    case SendFailure::LineFailed:
+        break;
+    }
+    return "failed";
+}
+
+int exitCodeOf(const SendResult& result) {
+    switch (result.failure) {
+    case SendFailure::None:
+        return result.outcome == SendOutcome::Sent ? kExitOk : kExitCancelled;
+    case SendFailure::NotEncodable:
+        return kExitNotEncodable;
+    case SendFailure::PortNotOpen:
+    case SendFailure::NoTimer:
+    case SendFailure::LineFailed:
+        break;
+    }
+    return kExitFileError;
+}
+
+int sendOnce(const CliContext& ctx, SendSession& session) {
+    const SendResult result = session.send(SendJob::Kind::Single);
+    if (result.failure == SendFailure::NotEncodable)
+        ctx.err << "tonalink-cli: the message cannot be sent with this pager type\n";
+    else if (result.failure == SendFailure::NoTimer)
+        ctx.err << "tonalink-cli: the call could not start\n";
+    else if (result.failure == SendFailure::LineFailed)
+        ctx.err << "tonalink-cli: the line failed during the call\n";
+    if (result.failure == SendFailure::None || result.failure == SendFailure::LineFailed)
+        ctx.err << (result.outcome == SendOutcome::Sent ? kSendFinished : kSendCancelled) << "\n";
+    return exitCodeOf(result);
+}
+
+// Every member in file order, as the window's broadcast calls them, one line
+// each on stdout. A signal cancels the call under way and ends the broadcast.
+int sendToGroup(const CliContext& ctx, ProgramState& state, SendSession& session,
+                const std::vector<std::string>& members) {
+    int exitCode = kExitOk;
+    const auto worse = [&exitCode](int code) {
+        // A line failure outweighs a cancel, which outweighs an unencodable member.
+        static constexpr int rank[] = {0, 1, 0, 3, 2};
+        if (rank[code] > rank[exitCode])
+            exitCode = code;
+    };
+    const std::string text = state.currentSend.MessageText;
+    const int32_t mode = state.currentSend.MessageMode;
+    for (const std::string& name : members) {
+        if (session.terminated()) {
+            worse(kExitCancelled);
+            break;
+        }
+        ApplyPhoneBookEntry(state, name);
+        state.phoneBook.PbEntryName = name;
+        state.currentSend.MessageText = text;
+        state.currentSend.MessageMode = mode;
+        const SendResult result = session.send(SendJob::Kind::BroadcastMember);
+        ctx.out << cp932::toUtf8Lossy(name) << "\t" << outcomeName(result) << std::endl;
+        worse(exitCodeOf(result));
+    }
+    ctx.err << kSendFinished << "\n";
+    return exitCode;
+}
+
+// The members of `group`, or an exit code when there are none to call.
+std::variant<std::vector<std::string>, int> listGroup(const CliContext& ctx, ProgramState& state,
+                                                      int group) {
+    if (state.pagerTypes.ListPagerTypes(false) != 0) {
+        ctx.err << "tonalink-cli: no readable call.dat in " << ctx.dir << "\n";
+        return kExitFileError;
+    }
+    if (state.phoneBook.ListPhoneBook() != 0) {
+        ctx.err << "tonalink-cli: no readable maddress.dat in " << ctx.dir << "\n";
+        return kExitFileError;
+    }
+    std::vector<std::string> members = groupMembers(state.phoneBook, group);
+    if (members.empty())
+        return ctx.usage("group " + std::to_string(group) + " has no members in maddress.dat");
+    return members;
+}
+
 } // namespace
 
 int runSend(const CliContext& ctx, const std::vector<std::string>& args) {
     std::string error;
-    auto parsed = ParsedArgs::parse(
-        args, {"entry", "type", "call-number", "centre-number", "password", "mode", "port"},
-        &error);
+    auto parsed = ParsedArgs::parse(args,
+                                    {"entry", "type", "call-number", "centre-number", "password",
+                                     "mode", "port", "group", "at"},
+                                    &error);
     if (!parsed)
         return ctx.usage(error);
     if (parsed->positionals().size() != 1)
@@ -91,6 +179,22 @@ int runSend(const CliContext& ctx, const std::vector<std::string>& args) {
     std::optional<int> mode = parseIntInRange(parsed->value("mode").value_or("0"), 0, 3);
     if (!mode)
         return ctx.usage("--mode must be 0, 1, 2 or 3");
+    std::optional<int> group;
+    if (auto value = parsed->value("group")) {
+        group = parseIntInRange(*value, 1, kBroadcastGroups);
+        if (!group)
+            return ctx.usage("--group must be 1, 2, 3 or 4");
+        for (const char* callee : {"entry", "type", "call-number", "centre-number", "password"}) {
+            if (parsed->has(callee))
+                return ctx.usage("--group calls the group's members; give no callee options");
+        }
+    }
+    std::optional<ReserveTime> at;
+    if (auto value = parsed->value("at")) {
+        at.emplace();
+        if (!parseReserveTime(*value, *at))
+            return ctx.usage("--at must be HH:MM, from 0:00 to 23:59");
+    }
     auto text = ctx.toCp932(parsed->positionals()[0], "TEXT");
     if (!text)
         return kExitNotEncodable;
@@ -101,8 +205,15 @@ int runSend(const CliContext& ctx, const std::vector<std::string>& args) {
         else
             ctx.err << "tonalink-cli: the send log could not be written: " << detail << "\n";
     });
-    if (int applied = applyCallee(ctx, *parsed, state); applied != kExitOk)
+    std::vector<std::string> members;
+    if (group) {
+        auto listed = listGroup(ctx, state, *group);
+        if (const int* exitCode = std::get_if<int>(&listed))
+            return *exitCode;
+        members = std::get<std::vector<std::string>>(std::move(listed));
+    } else if (int applied = applyCallee(ctx, *parsed, state); applied != kExitOk) {
         return applied;
+    }
     state.currentSend.MessageText = *text;
     state.currentSend.MessageMode = *mode;
 
@@ -114,60 +225,17 @@ int runSend(const CliContext& ctx, const std::vector<std::string>& args) {
         settings.Ports[static_cast<std::size_t>(settings.CommPort)] = *port;
     }
 
-    int argc = 1;
-    char appName[] = "tonalink-cli";
-    char* argv[] = {appName, nullptr};
-    QCoreApplication app(argc, argv);
-
-    auto say = [&](std::string_view cp932Text) {
-        ctx.err << cp932::toUtf8Lossy(cp932Text) << "\n";
-    };
-    SerialPort port([&](const QString& text) { ctx.err << text.toStdString() << "\n"; });
-    port.open(settings.CommPort, settings.Ports);
-    state.sendLog.recoverJournal();
-
-    std::unique_ptr<SendJob> job;
-    QtTimerHost timers([&](int id) { job->onTimer(id); });
-    SendJob::Display display;
-    display.statusChanged = [&](CallStatus status) { say(callStatusText(status)); };
-    display.counterChanged = [&](const std::string& counter) { ctx.err << counter << "\n"; };
-    display.showWarning = say;
-    // Leave the loop after the timer callback that ended the call has returned.
-    display.finished = [&](const SendResult&) {
-        QTimer::singleShot(0, &app, &QCoreApplication::quit);
-    };
-    job = std::make_unique<SendJob>(state, port, timers, display);
-
-    if (!job->start()) {
-        const SendFailure why = job->result()->failure;
-        if (why == SendFailure::NotEncodable)
-            ctx.err << "tonalink-cli: the message cannot be sent with this pager type\n";
-        else if (why != SendFailure::PortNotOpen)
-            ctx.err << "tonalink-cli: the call could not start\n";
-        port.close();
-        return why == SendFailure::NotEncodable ? kExitNotEncodable : kExitFileError;
+    SendSession session(ctx, state);
+    if (!session.portOpen())
+        return kExitFileError;
+    if (at) {
+        ctx.err << "tonalink-cli: waiting for " << reserveTimeText(*at) << "\n";
+        if (!session.waitUntil(*at)) {
+            ctx.err << kSendCancelled << "\n";
+            return kExitCancelled;
+        }
     }
-
-    TerminationSignals termination;
-    QObject::connect(&termination, &TerminationSignals::terminationRequested,
-                     [&](int) { job->cancel(); });
-    app.exec();
-
-    const SendResult result = job->result().value_or(SendResult{SendOutcome::Cancelled});
-    if (result.outcome == SendOutcome::Failed)
-        ctx.err << "tonalink-cli: the line failed during the call\n";
-    ctx.err << (result.outcome == SendOutcome::Sent ? kSendFinished : kSendCancelled) << "\n";
-    state.sendLog.FlushLog();
-    port.close();
-    switch (result.outcome) {
-    case SendOutcome::Sent:
-        return kExitOk;
-    case SendOutcome::Cancelled:
-        return kExitCancelled;
-    case SendOutcome::Failed:
-        break;
-    }
-    return kExitFileError;
+    return group ? sendToGroup(ctx, state, session, members) : sendOnce(ctx, session);
 }
 
 } // namespace tonalink::cli

@@ -29,6 +29,8 @@ struct ProgramState {
     CallState callState;
     FormClock clock;
     SendLog sendLog;
+    // The local time the reserved send waits for.
+    LocalClock localTime = systemLocalTime;
 };
 
 // What the encoder reads for the current send.

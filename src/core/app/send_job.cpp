@@ -5,9 +5,12 @@
 #include "core/modem/line_sink.h"
 
 #include <algorithm>
+#include <array>
 
 namespace tonalink {
 namespace {
+
+constexpr int32_t kNoPartSent = -1;
 
 int32_t boundedSeconds(int32_t seconds) {
     return std::clamp(seconds, 0, kMaxCallSeconds);
@@ -51,8 +54,8 @@ EncoderInput encoderInput(const ProgramState& state) {
                         send.CallPassword};
 }
 
-SendJob::SendJob(ProgramState& state, LineSink& line, TimerHost& timers, Display display)
-    : m_state(state), m_line(line), m_display(std::move(display)) {
+SendJob::SendJob(ProgramState& state, LineSink& line, TimerHost& timers, Display display, Kind kind)
+    : m_kind(kind), m_state(state), m_line(line), m_display(std::move(display)) {
     CallSequence::Hooks hooks;
     hooks.statusChanged = m_display.statusChanged;
     hooks.counterChanged = m_display.counterChanged;
@@ -74,9 +77,13 @@ bool SendJob::start() {
     if (running() || m_result)
         return false;
     if (!m_line.isOpen()) {
-        m_result = SendResult{SendOutcome::Failed, SendFailure::PortNotOpen};
+        failedToStart(SendFailure::PortNotOpen);
         return false;
     }
+    // No part of this call has gone out yet; what an earlier call left must not
+    // name a part of this message.
+    m_state.callState.m_nSentPart = kNoPartSent;
+    m_state.callState.m_strSentCommand.clear();
     bool encoded = true;
     const int32_t created = m_sequence->start([this, &encoded](MessageParts& parts) {
         Encoder& encoder = m_state.encoder;
@@ -88,7 +95,7 @@ bool SendJob::start() {
         const SendFailure why = !encoded                   ? SendFailure::NotEncodable
                                 : m_sequence->lineFailed() ? SendFailure::LineFailed
                                                            : SendFailure::NoTimer;
-        m_result = SendResult{SendOutcome::Failed, why};
+        failedToStart(why);
         return false;
     }
     return true;
@@ -111,24 +118,40 @@ bool SendJob::running() const {
 }
 
 void SendJob::finished(int32_t dialogResult) {
+    const bool broadcast = m_kind == Kind::BroadcastMember;
     if (dialogResult == IDOK) {
-        addLogRecord(m_sequence->number());
+        addLogRecord(broadcast ? m_state.currentSend.CallNumber : m_sequence->number());
         m_result = SendResult{SendOutcome::Sent, SendFailure::None};
-    } else if (m_sequence->lineFailed()) {
-        m_result = SendResult{SendOutcome::Failed, SendFailure::LineFailed};
     } else {
-        m_result = SendResult{SendOutcome::Cancelled, SendFailure::None};
+        m_result = m_sequence->lineFailed()
+                       ? SendResult{SendOutcome::Failed, SendFailure::LineFailed}
+                       : SendResult{SendOutcome::Cancelled, SendFailure::None};
+        if (broadcast)
+            addLogRecord(m_state.currentSend.CallNumber, 1);
     }
     if (m_display.finished)
         m_display.finished(*m_result);
 }
 
-void SendJob::addLogRecord(const std::string& number) {
+void SendJob::failedToStart(SendFailure why) {
+    m_result = SendResult{SendOutcome::Failed, why};
+    if (m_kind == Kind::BroadcastMember) {
+        m_state.callState.m_nSentPart = kNoPartSent;
+        addLogRecord(m_state.currentSend.CallNumber, 1);
+    }
+}
+
+void SendJob::addLogRecord(const std::string& number, int cancelled) {
     const CallState& call = m_state.callState;
-    m_state.sendLog.AddLogRecord(
-        number, m_messageText, 0,
-        LogRecordContext{m_state.phoneBook.PbEntryName, m_state.pagerTypes.PagerTypeName,
-                         m_state.encoder.PartStarts, call.m_nSentPart, call.m_strSentCommand});
+    LogRecordContext context{m_state.phoneBook.PbEntryName, m_state.pagerTypes.PagerTypeName,
+                             m_state.encoder.PartStarts, call.m_nSentPart, call.m_strSentCommand};
+    // A call that ended before any part went out is logged with the whole message.
+    const std::array<int32_t, 2> wholeMessage{0, static_cast<int32_t>(m_messageText.size())};
+    if (call.m_nSentPart == kNoPartSent) {
+        context.PartStarts = wholeMessage;
+        context.m_nSentPart = 0;
+    }
+    m_state.sendLog.AddLogRecord(number, m_messageText, cancelled, context);
 }
 
 } // namespace tonalink

@@ -62,7 +62,13 @@ public:
         std::function<void(const SendResult& result)> finished;
     };
 
-    SendJob(ProgramState& state, LineSink& line, TimerHost& timers, Display display);
+    // How the job logs the outcome. A single send logs the last part when all went
+    // out. A broadcast member always gets a record for the call's end, under its
+    // call number: the last part when all went out, else a cancelled record.
+    enum class Kind { Single, BroadcastMember };
+
+    SendJob(ProgramState& state, LineSink& line, TimerHost& timers, Display display,
+            Kind kind = Kind::Single);
     ~SendJob();
 
     // Builds the commands and starts the call; false when it cannot start, and
@@ -79,8 +85,10 @@ public:
 
 private:
     void finished(int32_t dialogResult);
-    void addLogRecord(const std::string& number);
+    void failedToStart(SendFailure why);
+    void addLogRecord(const std::string& number, int cancelled = 0);
 
+    Kind m_kind;
     ProgramState& m_state;
     LineSink& m_line;
     Display m_display;

@@ -24,13 +24,6 @@ constexpr std::string_view kCancelledCommand =
 // Far beyond any journal a run leaves; guards memory against a stray file.
 constexpr std::size_t kMaxJournalBytes = 64 * 1024 * 1024;
 
-std::tm systemLocalTime() {
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return local;
-}
-
 std::string formatTime(const std::tm& time, const char* format) {
     char text[32];
     std::size_t n = std::strftime(text, sizeof text, format, &time);
@@ -116,6 +109,13 @@ std::string joinLines(const std::vector<std::string>& lines) {
 }
 
 } // namespace
+
+std::tm systemLocalTime() {
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return local;
+}
 
 SendLog::SendLog(std::string directory, SendLogReporter reporter, LocalClock clock)
     : m_directory(std::move(directory)), m_reporter(std::move(reporter)),

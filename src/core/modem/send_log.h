@@ -31,6 +31,7 @@ enum class SendLogNotice {
 using SendLogReporter = std::function<void(SendLogNotice, const std::string& detail)>;
 // Local broken-down time of "now".
 using LocalClock = std::function<std::tm()>;
+std::tm systemLocalTime();
 
 inline constexpr long kLogSizeWarningBytes = 50000;
 

@@ -42,7 +42,7 @@ QPushButton* makeButton(QWidget* parent, int id, const QString& text) {
 } // namespace
 
 CCallDlg::CCallDlg(ProgramState& state, LineSink& line, const TimerHostFactory& makeTimers,
-                   QWidget* parent)
+                   QWidget* parent, SendJob::Kind kind)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_state(state) {
     setWindowTitle(QStringLiteral("呼 出"));
     setFont(dialogFont(9));
@@ -98,7 +98,7 @@ CCallDlg::CCallDlg(ProgramState& state, LineSink& line, const TimerHostFactory& 
 
     m_timers =
         (makeTimers ? makeTimers : qtTimerHostFactory())([this](int id) { m_job->onTimer(id); });
-    m_job = std::make_unique<SendJob>(state, line, *m_timers, std::move(display));
+    m_job = std::make_unique<SendJob>(state, line, *m_timers, std::move(display), kind);
 }
 
 CCallDlg::~CCallDlg() = default;

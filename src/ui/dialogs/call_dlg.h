@@ -36,7 +36,7 @@ public:
     static constexpr int kCancel = 2;
 
     CCallDlg(ProgramState& state, LineSink& line, const TimerHostFactory& makeTimers,
-             QWidget* parent = nullptr);
+             QWidget* parent = nullptr, SendJob::Kind kind = SendJob::Kind::Single);
     ~CCallDlg() override;
 
     int exec() override;

@@ -51,6 +51,8 @@ CTonalinkView::~CTonalinkView() {
 
 void CTonalinkView::connectControls() {
     connect(m_c.send, &QPushButton::clicked, this, [this] { OnSend(); });
+    connect(m_c.broadcast, &QPushButton::clicked, this, [this] { OnBroadcast(); });
+    connect(m_c.reserve, &QPushButton::clicked, this, [this] { OnReserve(); });
     connect(m_c.addPhrase, &QPushButton::clicked, this, [this] { OnAddPhrase(); });
     connect(m_c.clearMessage, &QPushButton::clicked, this, [this] { OnClearMessage(); });
     connect(m_c.phoneBook, &QPushButton::clicked, this, [this] { OnPhoneBook(); });
@@ -208,15 +210,7 @@ void CTonalinkView::OnSend() {
         messageBox(QStringLiteral("ﾒｯｾｰｼﾞを入力してください。"));
         return;
     }
-    int result = kDialogNotCreated;
-    if (collected) {
-        CCallDlg dialog(m_state, m_line, m_makeTimers, window());
-        result = dialog.exec();
-        if (dialog.result() && dialog.result()->failure == SendFailure::PortNotOpen) {
-            messageBox(SerialPort::kOpenFailedText, MsgIcon::Exclamation);
-        }
-    }
-    if (result != IDOK) {
+    if (runCallDialog(collected, SendJob::Kind::Single) != IDOK) {
         messageBox(QStringLiteral("送信をキャンセルしました。"), MsgIcon::Stop);
         return;
     }
@@ -225,6 +219,18 @@ void CTonalinkView::OnSend() {
         return;
     }
     messageBox(QStringLiteral("送信を終了しました。"), MsgIcon::Information);
+}
+
+int CTonalinkView::runCallDialog(bool collected, SendJob::Kind kind) {
+    if (!collected) {
+        return kDialogNotCreated;
+    }
+    CCallDlg dialog(m_state, m_line, m_makeTimers, window(), kind);
+    const int result = dialog.exec();
+    if (dialog.result() && dialog.result()->failure == SendFailure::PortNotOpen) {
+        messageBox(SerialPort::kOpenFailedText, MsgIcon::Exclamation);
+    }
+    return result;
 }
 
 void CTonalinkView::OnChangeMessage() {
@@ -344,15 +350,19 @@ void CTonalinkView::OnPhoneBook() {
         return;
     }
     ApplyPhoneBookEntry(name);
+    holdPhoneBookEntry(name);
+    m_c.message->setFocus();
+    m_c.message->moveCursor(QTextCursor::End);
+}
+
+void CTonalinkView::holdPhoneBookEntry(const std::string& name) {
     // The callee's pager type holds while the entry is applied.
     if (m_c.pagerType->currentIndex() >= 0) {
         m_c.pagerType->setEnabled(false);
     }
     adaptCalleeFieldsToType(m_c, m_state.pagerTypes.PagerType);
-    m_c.message->setFocus();
-    m_c.message->moveCursor(QTextCursor::End);
     m_c.calleeCaption->setText(QStringLiteral("TO %1").arg(fromCp932(name)));
-    phoneBook.PbEntryName = name;
+    m_state.phoneBook.PbEntryName = name;
 }
 
 void CTonalinkView::OnOpenLog() {

@@ -62,6 +62,8 @@ public:
     void OnClearCallee();
     void OnOpenLog();
     void OnContextMenu(QPoint screenPoint);
+    void OnBroadcast();
+    void OnReserve();
 
     // A loaded shortcut is sent on the third tick from now.
     void MakeShortcutSendPending();
@@ -89,6 +91,11 @@ private:
     int messageExcess() const;
     void cutMessageExcess();
     void endStartupWaitCursor();
+    // Runs the call window for the current send (`collected`: its fields could be
+    // taken) and returns how it ended; a port that is not open is said here.
+    int runCallDialog(bool collected, SendJob::Kind kind);
+    // The entry stays applied: its pager type held, its name shown.
+    void holdPhoneBookEntry(const std::string& name);
 
     ProgramState& m_state;
     LineSink& m_line;

@@ -76,10 +76,10 @@ struct Sent {
 
 // Runs one send to its end on `modem`, calling `act` at `actAt` ms when not 0.
 Sent send(ProgramState& state, VirtualModem& modem, int64_t actAt = 0,
-          void (SendJob::*act)() = &SendJob::cancel) {
+          void (SendJob::*act)() = &SendJob::cancel, SendJob::Kind kind = SendJob::Kind::Single) {
     Sent sent;
-    SendJob job(state, modem, modem,
-                {{}, {}, {}, [&](const SendResult&) { ++sent.finishedCalls; }});
+    SendJob job(state, modem, modem, {{}, {}, {}, [&](const SendResult&) { ++sent.finishedCalls; }},
+                kind);
     sent.started = job.start();
     const auto fire = [&](int id) { job.onTimer(id); };
     if (actAt != 0) {
@@ -140,6 +140,51 @@ TEST(SendJob, OutcomesWithTheLinesWrittenAndTheRecordsLogged) {
         EXPECT_EQ(got.finishedCalls, c.started ? 1 : 0);
         EXPECT_EQ(got.lines, c.lines);
         EXPECT_EQ(got.log, c.log);
+    }
+}
+
+TEST(SendJob, ABroadcastMemberGetsOneRecordUnderItsCallNumberWhateverTheOutcome) {
+    const std::string tanaka = cp932Bytes("田中 健"); // dials the centre 0357218840
+    Sample single;
+    ApplyPhoneBookEntry(single.state, tanaka);
+    single.state.phoneBook.PbEntryName = tanaka;
+    single.state.currentSend.MessageText = cp932Bytes("ｱ");
+    VirtualModem modem;
+    const Strings alone = send(single.state, modem).log;
+    ASSERT_EQ(alone.size(), 1u);
+    std::string underCallNumber = alone[0];
+    const std::size_t centre = underCallNumber.find(",0357218840,");
+    ASSERT_NE(centre, std::string::npos);
+    underCallNumber.replace(centre, 12, ",02071845530,");
+
+    const std::string cancelled = cp932Bytes("同報で送信をキャンセル");
+    const std::string kanji = cp932Bytes("漢字");
+    const struct {
+        const char* name;
+        std::string entry, message;
+        int64_t cancelAt;
+        Strings log;
+    } cases[] = {
+        {"Sent", tanaka, cp932Bytes("ｱ"), 0, Strings{underCallNumber}},
+        // An earlier call left part index 1; the record still holds the whole message.
+        {"CancelledBeforeAnyPart", kYamada, kLongMessage, 2000,
+         Strings{logLine(kLongMessage, cancelled)}},
+        {"CancelledInTheSecondCall", kYamada, kLongMessage, 40000,
+         Strings{logLine(kLongMessage.substr(0, 14), kCodes1),
+                 logLine(kLongMessage.substr(0, 14), cancelled)}},
+        {"NotEncodable", kYamada, kanji, 0, Strings{logLine(kanji, cancelled)}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Sample s;
+        ApplyPhoneBookEntry(s.state, c.entry);
+        s.state.phoneBook.PbEntryName = c.entry;
+        s.state.currentSend.MessageText = c.message;
+        s.state.callState.m_nSentPart = 1;
+        VirtualModem line;
+        EXPECT_EQ(
+            send(s.state, line, c.cancelAt, &SendJob::cancel, SendJob::Kind::BroadcastMember).log,
+            c.log);
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <ctime>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iostream>
@@ -49,8 +50,13 @@ protected:
     }
 
     std::unique_ptr<ChildProcess> startSend(std::vector<std::string> args) {
-        args.insert(args.begin(), {TONALINK_CLI_PATH, "--dir", data.path.string(), "send", "--type",
-                                   "Test", "--call-number", "123", "--port", link});
+        args.insert(args.begin(), {"--type", "Test", "--call-number", "123"});
+        return startCli(std::move(args));
+    }
+
+    std::unique_ptr<ChildProcess> startCli(std::vector<std::string> args) {
+        args.insert(args.begin(),
+                    {TONALINK_CLI_PATH, "--dir", data.path.string(), "send", "--port", link});
         return std::make_unique<ChildProcess>(
             std::move(args),
             std::map<std::string, std::string>{{"XDG_CONFIG_HOME", config.path.string()}});
@@ -214,4 +220,55 @@ TEST_F(CliSend, AnUnsendableMessageDialsNothing) {
     std::vector<Line> got = linesOnceThere(1);
     ASSERT_EQ(got.size(), 1u);
     EXPECT_EQ(got[0].text, "ATZ0");
+}
+
+TEST_F(CliSend, GroupCallsItsMembersInFileOrderWithOneRecordEach) {
+    settings("[Setting]\nPhoneType=1\nDefaultOffTime=1\n");
+    std::ofstream(data.path / "maddress.dat", std::ios::binary)
+        << "[M1]\r\nPbType=Test\r\nPbCallNo=101\r\nMsgGroup=1\r\n"
+           "[X]\r\nPbType=Test\r\nPbCallNo=300\r\nMsgGroup=3\r\n"
+           "[M2]\r\nPbType=Test\r\nPbCallNo=102\r\nMsgGroup=1\r\n"
+           "[N]\r\nPbType=Test\r\nPbCallNo=400\r\n"
+           "[M3]\r\nPbType=Test\r\nPbCallNo=103\r\nMsgGroup=1\r\n";
+    auto send = startCli({"--group", "1", "--mode", "3", "12"});
+    ASSERT_EQ(send->wait(std::chrono::seconds(60)), 0) << send->err();
+    EXPECT_EQ(send->out(), "M1\tsent\nM2\tsent\nM3\tsent\n");
+    // Each member is one call: dial, codes WaitTime later, hang-up DefaultOffTime
+    // later, then 2 s until the call ends and the next member's 3.5 s to its dial.
+    constexpr int64_t kMember = kFirstDial + 2000 + 2000;
+    std::vector<Line> expected{{0, "ATZ0"}};
+    for (int64_t n = 0; n < 3; ++n) {
+        const int64_t dial = kFirstDial + n * kMember;
+        expected.push_back({dial, "ATDT10" + std::to_string(n + 1) + ";"});
+        expected.push_back({dial + 1000, "ATDT012#;"});
+        expected.push_back({dial + 2000, "ATE1V1Q0H0"});
+    }
+    expectSchedule(expected, "broadcast, three one-part members");
+    EXPECT_EQ(logRecords(),
+              (std::vector<std::string>{"101,M1,Test,12,\"012#\"\r", "102,M2,Test,12,\"012#\"\r",
+                                        "103,M3,Test,12,\"012#\"\r"}));
+}
+
+TEST_F(CliSend, AtWaitsForTheTimeOfDayAndASignalEndsTheWait) {
+    settings("[Setting]\nPhoneType=1\nDefaultOffTime=1\n");
+    const auto hhmm = [](int minutesFromNow) {
+        std::time_t t = std::time(nullptr) + minutesFromNow * 60;
+        std::tm local{};
+        localtime_r(&t, &local);
+        return std::to_string(local.tm_hour) + ":" + std::to_string(local.tm_min);
+    };
+    // A minute just passed comes round tomorrow: the tool waits until the signal.
+    auto waiting = startSend({"--at", hhmm(-1), "12"});
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    waiting->signal(SIGTERM);
+    EXPECT_EQ(waiting->wait(std::chrono::seconds(10)), 4);
+    EXPECT_NE(waiting->err().find("waiting for"), std::string::npos) << waiting->err();
+    ASSERT_EQ(linesOnceThere(1).size(), 1u);
+
+    // The minute under way: sent at once (not at a minute's turn, which would wait a day).
+    if (std::time(nullptr) % 60 >= 55)
+        std::this_thread::sleep_for(std::chrono::seconds(6));
+    auto now = startSend({"--at", hhmm(0), "--mode", "3", "12"});
+    ASSERT_EQ(now->wait(std::chrono::seconds(30)), 0) << now->err();
+    EXPECT_EQ(logRecords(), (std::vector<std::string>{"123,,Test,12,\"012#\"\r"}));
 }

@@ -1,0 +1,83 @@
+#include "send_session.h"
+
+#include "core/app/program_state.h"
+#include "core/common/cp932.h"
+#include "platform/qt_timer_host.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+namespace tonalink::cli {
+namespace {
+
+constexpr int kTimeCheckMs = 10000;
+
+} // namespace
+
+SendSession::SendSession(const CliContext& ctx, ProgramState& state)
+    : m_ctx(ctx), m_state(state),
+      m_port([&ctx](const QString& text) { ctx.err << text.toStdString() << "\n"; }) {
+    const Settings& settings = state.settings;
+    m_port.open(settings.CommPort, settings.Ports);
+    state.sendLog.recoverJournal();
+    QObject::connect(&m_termination, &TerminationSignals::terminationRequested, [this](int) {
+        m_terminated = true;
+        if (m_job)
+            m_job->cancel();
+        else if (m_loop)
+            m_loop->quit();
+    });
+}
+
+SendSession::~SendSession() {
+    m_state.sendLog.FlushLog();
+    m_port.close();
+}
+
+void SendSession::say(std::string_view cp932Text) const {
+    m_ctx.err << cp932::toUtf8Lossy(cp932Text) << "\n";
+}
+
+bool SendSession::waitUntil(const ReserveTime& target) {
+    if (m_terminated)
+        return false;
+    if (target.reachedAt(m_state.localTime()))
+        return true;
+    QEventLoop loop;
+    QTimer check;
+    bool reached = false;
+    QObject::connect(&check, &QTimer::timeout, [&] {
+        if (target.reachedAt(m_state.localTime())) {
+            reached = true;
+            loop.quit();
+        }
+    });
+    check.start(kTimeCheckMs);
+    m_loop = &loop;
+    loop.exec();
+    m_loop = nullptr;
+    return reached;
+}
+
+SendResult SendSession::send(SendJob::Kind kind) {
+    QEventLoop loop;
+    std::unique_ptr<SendJob> job;
+    QtTimerHost timers([&](int id) { job->onTimer(id); });
+    SendJob::Display display;
+    display.statusChanged = [this](CallStatus status) { say(callStatusText(status)); };
+    display.counterChanged = [this](const std::string& counter) { m_ctx.err << counter << "\n"; };
+    display.showWarning = [this](const std::string& text) { say(text); };
+    // Leave the loop after the timer callback that ended the call has returned.
+    display.finished = [&loop](const SendResult&) {
+        QTimer::singleShot(0, &loop, &QEventLoop::quit);
+    };
+    job = std::make_unique<SendJob>(m_state, m_port, timers, display, kind);
+    if (job->start()) {
+        m_job = job.get();
+        loop.exec();
+        m_job = nullptr;
+    }
+    return job->result().value_or(SendResult{SendOutcome::Cancelled});
+}
+
+} // namespace tonalink::cli
