@@ -76,6 +76,8 @@ void CTonalinkView::registerCommands() {
     commands.setHandler(cmd::kExitMenu, this, [this] { m_commands.post(cmd::kAppExit); });
     commands.setHandler(cmd::kCreateShortcut, this, [this] { OnCreateShortcut(); });
     commands.setHandler(cmd::kLoadShortcutAndSend, this, [this] { OnLoadShortcutAndSend(); });
+    commands.setHandler(cmd::kPhoneBookSettings, this, [this] { OnPhoneBookSettings(); });
+    commands.setHandler(cmd::kPagerTypeSettings, this, [this] { OnPagerTypeSettings(); });
     // The edit commands act on the message wherever the focus is.
     commands.setHandler(cmd::kEditPaste, this, [this] { m_c.message->paste(); });
     commands.setHandler(cmd::kEditUndo, this, [this] { m_c.message->undo(); });

@@ -64,6 +64,8 @@ public:
     void OnContextMenu(QPoint screenPoint);
     void OnBroadcast();
     void OnReserve();
+    void OnPhoneBookSettings();
+    void OnPagerTypeSettings();
 
     // A loaded shortcut is sent on the third tick from now.
     void MakeShortcutSendPending();

@@ -12,6 +12,7 @@
 #include "ui/shell/main_frame.h"
 #include "ui/shell/single_doc_template.h"
 #include "ui/widgets/command_ids.h"
+#include "ui/widgets/component_call.h"
 #include "ui/widgets/file_dialog_service.h"
 #include "ui/widgets/message_box_service.h"
 #include "ui/widgets/modal_loops.h"
@@ -219,6 +220,10 @@ void CTonalinkApp::registerCommands() {
             m_docTemplate->OnFileSaveAs();
     });
     m_commands.setHandler(cmd::kAppExit, this, [this] { closeMainWindow(); });
+    m_commands.setHandler(cmd::kExtension, this, [] {
+        callComponent("libXtPlus.so", "PlusMenu_Open",
+                      QStringLiteral("拡張DLLがインストールされていません。"));
+    });
     for (int id :
          {cmd::kHelpIndex, cmd::kHelpUsing, cmd::kContextHelp, cmd::kHelp, cmd::kDefaultHelp})
         m_commands.setHandler(id, this, [this, id] { WinHelp(id); });

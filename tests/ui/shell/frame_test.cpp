@@ -1,4 +1,5 @@
 #include "core/app/settings_store.h"
+#include "recording_services.h"
 #include "ui/form/form_view.h"
 #include "ui/shell/main_frame.h"
 #include "ui/shell/tonalink_app.h"
@@ -284,6 +285,15 @@ TEST_F(FrameTest, BarVisibilityRoundTripsThroughTheStore) {
     frame.reset();
     EXPECT_EQ(store.readBarSet().ToolBar, 1);
     EXPECT_EQ(store.readBarSet().StatusBar, 0);
+}
+
+// With no extension library on the search path the command says so, nothing more.
+TEST_F(FrameTest, ExtensionCommandWithoutItsLibrarySaysItIsNotInstalled) {
+    apptest::messageBoxes().shown.clear();
+    tonalinkApp().commands().dispatch(cmd::kExtension);
+    EXPECT_EQ(apptest::messageBoxes().shown,
+              std::vector<apptest::ShownBox>({{QString::fromUtf8("拡張DLLがインストールされていません。"),
+                                               MsgIcon::None, MsgButtons::Ok, kProgramTitle}}));
 }
 
 } // namespace

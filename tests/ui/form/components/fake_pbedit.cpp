@@ -1,0 +1,2 @@
+// A phone-book editor library whose entry point has another name.
+extern "C" __attribute__((visibility("default"))) void PbEditOpen() {}
