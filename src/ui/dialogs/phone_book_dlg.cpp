@@ -14,16 +14,6 @@
 #include <QVBoxLayout>
 
 namespace tonalink {
-namespace {
-
-constexpr int kNameRole = Qt::UserRole;
-
-std::string itemName(const QListWidgetItem* item) {
-    const QByteArray bytes = item->data(kNameRole).toByteArray();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
-
-} // namespace
 
 CPhoneBookDlg::CPhoneBookDlg(PhoneBook& phoneBook, QWidget* parent)
     : QDialog(parent), m_phoneBook(phoneBook) {
@@ -82,8 +72,7 @@ void CPhoneBookDlg::OnInitDialog() {
         return;
     }
     for (const std::string& name : m_phoneBook.ReadEntryNames()) {
-        const int at = addSorted(m_list, fromCp932(name));
-        m_list->item(at)->setData(kNameRole, QByteArray(name.data(), qsizetype(name.size())));
+        addSortedBytes(m_list, fromCp932(name), name);
     }
     const int last = m_phoneBook.PbLastIndex;
     if (last >= 0 && last < m_list->count()) {
@@ -98,7 +87,7 @@ void CPhoneBookDlg::OnSelChange() {
     if (selected.isEmpty() || !m_ok->isEnabled()) {
         return;
     }
-    const PhoneBookEntry entry = m_phoneBook.ReadPhoneBookEntry(itemName(selected.first()));
+    const PhoneBookEntry entry = m_phoneBook.ReadPhoneBookEntry(itemBytes(selected.first()));
     m_info->setText(QStringLiteral("呼出機種 : %1 \n呼出番号 : %2")
                         .arg(fromCp932(entry.PbType), fromCp932(entry.PbCallNo)));
 }
@@ -111,7 +100,7 @@ void CPhoneBookDlg::accept() {
     m_selectedName.clear();
     if (!selected.isEmpty()) {
         m_phoneBook.PbLastIndex = m_list->row(selected.first());
-        m_selectedName = itemName(selected.first());
+        m_selectedName = itemBytes(selected.first());
     }
     QDialog::accept();
 }

@@ -7,6 +7,7 @@
 #include "core/modem/timer_host.h"
 #include "platform/log_editor.h"
 #include "platform/serial_port.h"
+#include "ui/dialogs/op_property_sheet.h"
 #include "ui/dialogs/phone_book_dlg.h"
 #include "ui/form/callee_fields.h"
 #include "ui/form/form_context_menu.h"
@@ -57,6 +58,10 @@ void CTonalinkView::connectControls() {
     connect(m_c.clearMessage, &QPushButton::clicked, this, [this] { OnClearMessage(); });
     connect(m_c.phoneBook, &QPushButton::clicked, this, [this] { OnPhoneBook(); });
     connect(m_c.clearCallee, &QPushButton::clicked, this, [this] { OnClearCallee(); });
+    connect(m_c.view, &QPushButton::clicked, this, [this] { OnCommandView(); });
+    for (int n = 0; n < 3; ++n) {
+        connect(m_c.custom[n], &QPushButton::clicked, this, [this, n] { OnCustomCommand(n + 1); });
+    }
     connect(m_c.callNumber, &QLineEdit::textChanged, this, [this] { OnChangeCallNumber(); });
     connect(m_c.message, &QPlainTextEdit::textChanged, this, [this] { OnChangeMessage(); });
     connect(m_c.pagerType, &QComboBox::activated, this, [this] { OnSelChangePagerType(); });
@@ -78,6 +83,9 @@ void CTonalinkView::registerCommands() {
     commands.setHandler(cmd::kLoadShortcutAndSend, this, [this] { OnLoadShortcutAndSend(); });
     commands.setHandler(cmd::kPhoneBookSettings, this, [this] { OnPhoneBookSettings(); });
     commands.setHandler(cmd::kPagerTypeSettings, this, [this] { OnPagerTypeSettings(); });
+    commands.setHandler(cmd::kAddToMessageList, this, [this] { OnAddToMessageList(); });
+    commands.setHandler(cmd::kInsertFromMessageList, this, [this] { OnInsertFromMessageList(); });
+    commands.setHandler(cmd::kReplaceWithMessageList, this, [this] { OnReplaceWithMessageList(); });
     // The edit commands act on the message wherever the focus is.
     commands.setHandler(cmd::kEditPaste, this, [this] { m_c.message->paste(); });
     commands.setHandler(cmd::kEditUndo, this, [this] { m_c.message->undo(); });
@@ -365,6 +373,17 @@ void CTonalinkView::holdPhoneBookEntry(const std::string& name) {
     adaptCalleeFieldsToType(m_c, m_state.pagerTypes.PagerType);
     m_c.calleeCaption->setText(QStringLiteral("TO %1").arg(fromCp932(name)));
     m_state.phoneBook.PbEntryName = name;
+}
+
+void CTonalinkView::OnOptions(FileDialogService& fileDialogs) {
+    COpPropertySheet sheet(m_state.settings, fileDialogs, window());
+    if (sheet.exec() == QDialog::Accepted) {
+        sheet.ApplyOptions(m_state.settings);
+        m_c.reserve->setVisible(m_state.settings.Reservation == 1);
+        // The next tick redoes the deferred start-up work, so lists and buttons follow.
+        m_state.clock.startupDone = false;
+    }
+    UpdatePreview();
 }
 
 void CTonalinkView::OnOpenLog() {

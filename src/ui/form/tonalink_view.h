@@ -12,6 +12,7 @@
 namespace tonalink {
 
 class CommandDispatcher;
+class FileDialogService;
 class LineSink;
 class TimerHost;
 struct ProgramState;
@@ -61,11 +62,19 @@ public:
     void OnClearMessage();
     void OnClearCallee();
     void OnOpenLog();
+    // The options sheet; its browse button asks `fileDialogs`.
+    void OnOptions(FileDialogService& fileDialogs);
     void OnContextMenu(QPoint screenPoint);
     void OnBroadcast();
     void OnReserve();
     void OnPhoneBookSettings();
     void OnPagerTypeSettings();
+    void OnAddToMessageList();
+    void OnInsertFromMessageList();
+    void OnReplaceWithMessageList();
+    // Appends the marker of custom command n (1 to 3) to the message.
+    void OnCustomCommand(int n);
+    void OnCommandView();
 
     // A loaded shortcut is sent on the third tick from now.
     void MakeShortcutSendPending();
@@ -98,6 +107,9 @@ private:
     int runCallDialog(bool collected, SendJob::Kind kind);
     // The entry stays applied: its pager type held, its name shown.
     void holdPhoneBookEntry(const std::string& name);
+    // A registered message chosen in the list, at the caret or as the whole message.
+    void putRegisteredMessage(bool wholeMessage);
+    void focusMessageEnd();
 
     ProgramState& m_state;
     LineSink& m_line;

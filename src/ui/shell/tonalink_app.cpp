@@ -1,5 +1,6 @@
 #include "ui/shell/tonalink_app.h"
 
+#include "core/app/modem_settings.h"
 #include "core/app/settings_model.h"
 #include "platform/desktop_registration.h"
 #include "platform/help_file.h"
@@ -7,6 +8,7 @@
 #include "platform/single_instance_guard.h"
 #include "platform/termination_signals.h"
 #include "ui/dialogs/about_dlg.h"
+#include "ui/dialogs/modem_dlg.h"
 #include "ui/form/tonalink_doc.h"
 #include "ui/form/tonalink_view.h"
 #include "ui/shell/main_frame.h"
@@ -166,7 +168,7 @@ bool CTonalinkApp::InitInstance() {
     // 8. Settings: only now, so the frame and the form were built without them.
     loadSettings(*m_store, state.settings);
     // 9. The port; a failure is shown and the program runs on.
-    serialPort.open(state.settings.CommPort, state.settings.Ports);
+    OpenCommPort();
     // Log records of an earlier run that never reached bell.log.
     state.sendLog.recoverJournal();
     // 10. Desktop registration of the shortcut type, in the background.
@@ -207,6 +209,7 @@ int CTonalinkApp::Run() {
 
 void CTonalinkApp::registerCommands() {
     m_commands.setHandler(cmd::kAppAbout, this, [this] { OnAppAbout(); });
+    m_commands.setHandler(cmd::kModemSettings, this, [this] { OnModemSettings(); });
     m_commands.setHandler(cmd::kFileNew, this, [this] {
         if (m_docTemplate)
             m_docTemplate->OnFileNew();
@@ -232,6 +235,8 @@ void CTonalinkApp::registerCommands() {
 CFormView* CTonalinkApp::createMainForm() {
     auto* view = new CTonalinkView(state, serialPort, m_commands);
     view->registerCommands();
+    // The sheet's browse button asks through the application's file dialogs.
+    m_commands.setHandler(cmd::kOptions, view, [this, view] { view->OnOptions(fileDialogs()); });
     return view;
 }
 
@@ -245,6 +250,24 @@ void CTonalinkApp::onFrameCreated(CMainFrame* frame) {
 void CTonalinkApp::OnAppAbout() {
     CAboutDlg dialog(mainWindow());
     dialog.exec();
+}
+
+int CTonalinkApp::OpenCommPort() {
+    return serialPort.open(state.settings.CommPort, state.settings.Ports);
+}
+
+void CTonalinkApp::OnModemSettings() {
+    CModemDlg dialog(modemValues(state), state.settings.Ports, mainWindow());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const int written = applyModemValues(state, dialog.values(), [this] {
+        serialPort.close();
+        OpenCommPort();
+    });
+    if (written != 0)
+        messageBox(QStringLiteral("ポケベル情報ファイルに書き込めませんでした。\n") +
+                       QString::fromLocal8Bit(state.pagerTypes.CallDatPath.c_str()),
+                   MsgIcon::Exclamation);
 }
 
 void CTonalinkApp::WinHelp(int /*commandId*/) {

@@ -66,6 +66,8 @@ public:
 
     // --- the application's commands ---
     void OnAppAbout();
+    // The modem and line settings dialog; a changed port is reopened at once.
+    void OnModemSettings();
     // Opens the user guide for one of the help commands.
     void WinHelp(int commandId);
     // Brings the main window (and its open modal dialog) to the front.
@@ -73,6 +75,8 @@ public:
 
 private:
     void registerCommands();
+    // Opens the port CommPort names; a failure is shown and the port stays closed.
+    int OpenCommPort();
     CFormView* createMainForm();
     void onFrameCreated(CMainFrame* frame);
     void closeMainWindow();

@@ -40,4 +40,15 @@ int addSorted(QListWidget* list, const QString& text) {
     return at;
 }
 
+int addSortedBytes(QListWidget* list, const QString& shown, const std::string& bytes) {
+    const int at = addSorted(list, shown);
+    list->item(at)->setData(Qt::UserRole, QByteArray(bytes.data(), qsizetype(bytes.size())));
+    return at;
+}
+
+std::string itemBytes(const QListWidgetItem* item) {
+    const QByteArray bytes = item->data(Qt::UserRole).toByteArray();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
 } // namespace tonalink

@@ -1,0 +1,28 @@
+#include "ui/dialogs/dialog_exchange.h"
+
+#include "ui/widgets/message_box_service.h"
+#include "ui/widgets/qt_text.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+
+namespace tonalink {
+std::optional<std::string> takeText(QLineEdit* edit) {
+    std::optional<std::string> bytes = toCp932(edit->text());
+    if (!bytes) {
+        messageBox(kUnusableCharacterText, MsgIcon::Exclamation);
+        edit->setFocus();
+        edit->selectAll();
+    }
+    return bytes;
+}
+
+void setCheck(QCheckBox* box, int32_t value) {
+    box->setChecked(value == 1);
+}
+
+int32_t check(const QCheckBox* box) {
+    return box->isChecked() ? 1 : 0;
+}
+
+} // namespace tonalink
