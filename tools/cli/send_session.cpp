@@ -30,7 +30,9 @@ SendSession::SendSession(const CliContext& ctx, ProgramState& state)
 }
 
 SendSession::~SendSession() {
-    m_state.sendLog.FlushLog();
+    // A run that logged nothing leaves no bell.log behind.
+    if (!m_state.sendLog.logLines().empty())
+        m_state.sendLog.FlushLog();
     m_port.close();
 }
 

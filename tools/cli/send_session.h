@@ -24,7 +24,7 @@ class SendSession {
 public:
     // Opens the port of the settings (reporting a failure) and recovers the journal.
     SendSession(const CliContext& ctx, ProgramState& state);
-    // Flushes the log and closes the port.
+    // Flushes what was logged and closes the port.
     ~SendSession();
 
     bool portOpen() const { return m_port.isOpen(); }
