@@ -2,46 +2,48 @@
 
 #include "core/common/cp932.h"
 #include "core/common/file_io.h"
-
-#include <algorithm>
-#include <cstdio>
+#include "core/pagerdata/numbered_list.h"
 
 namespace tonalink {
 namespace {
 
-std::string numberedKey(const char* format, int32_t index) {
-    char key[32];
-    std::snprintf(key, sizeof key, format, index);
-    return key;
-}
-
-int32_t boundedCount(const ProfileSection& section, const char* key) {
-    return std::clamp(section.readInt(key, 0), 0, PagerTypeCatalog::kMaxEntriesPerList);
-}
-
-// An Fe or Nu entry whose code is two digits may end in a blank, which the file
-// would lose: such entries are written with a ':' after the blank, dropped here.
-// The last whole character goes, so a stray double-byte tail is never split.
-std::string dropGuardCharacter(std::string value) {
-    if (value.size() >= 6 && value[5] == ':')
-        value.resize(cp932::clampToCharBoundary(value, value.size() - 1));
-    return value;
-}
-
-std::vector<TableEntry> readEntries(const ProfileSection& section, const char* countKey,
-                                    const char* keyFormat, bool guarded) {
-    const int32_t count = boundedCount(section, countKey);
+std::vector<TableEntry> readEntries(const ProfileSection& section, const NumberedList& list) {
     std::vector<TableEntry> entries;
-    entries.reserve(static_cast<std::size_t>(count));
-    for (int32_t i = 0; i < count; ++i) {
-        std::string value = section.readString(numberedKey(keyFormat, i));
-        entries.push_back(
-            TableEntry::parse(guarded ? dropGuardCharacter(std::move(value)) : std::move(value)));
-    }
+    for (std::string& value : readListValues(section, list, PagerTypeCatalog::kMaxEntriesPerList))
+        entries.push_back(TableEntry::parse(std::move(value)));
     return entries;
 }
 
 } // namespace
+
+PagerType readPagerType(const ProfileSection& section) {
+    auto text = [&](const char* key) { return section.readString(key); };
+    auto number = [&](const char* key) { return section.readInt(key, 0); };
+    PagerType t;
+    t.FreeStartCmd = text("FreeStartCmd");
+    t.FreeEndCmd = text("FreeEndCmd");
+    t.FormStartCmd = text("FormStartCmd");
+    t.FormEndCmd = text("FormEndCmd");
+    t.MsgEndCmd = text("MsgEndCmd");
+    t.MsgCount = number("MsgCount");
+    t.AsCount = number("AsCount");
+    t.FreeToSuzi = text("FreeToSuzi");
+    t.FormContSw = number("FormContSw");
+    t.FormContStartCmd = text("FormContStartCmd");
+    t.MsgJoinSw = number("MsgJoinSw");
+    t.MsgJoinFrontCmd = text("MsgJoinFrontCmd");
+    t.MsgJoinAfterCmd = text("MsgJoinAfterCmd");
+    t.WaitTime = number("WaitTime");
+    t.CutTime = number("CutTime");
+    t.MsgCancelCmd = text("MsgCancelCmd");
+    t.PassWordSw = number("PassWordSw");
+    t.PbOrPhsSw = number("PbOrPhsSw");
+    t.PhsCallEnd = number("PhsCallEnd");
+    t.FormStyles = readEntries(section, kFormStyleList);
+    t.FreeWords = readEntries(section, kFreeWordList);
+    t.NumberWords = readEntries(section, kNumberWordList);
+    return t;
+}
 
 PagerTypeCatalog::PagerTypeCatalog(std::string dataDir) : dataDir_(std::move(dataDir)) {}
 
@@ -82,32 +84,7 @@ void PagerTypeCatalog::LoadPagerType(const std::string& name) {
     const ProfileFile file = (name.empty() || CallDatPath.empty())
                                  ? ProfileFile()
                                  : ProfileFile::loadOrEmpty(CallDatPath, &lastError_);
-    const ProfileSection section = file.section(name);
-    auto text = [&](const char* key) { return section.readString(key); };
-    auto number = [&](const char* key) { return section.readInt(key, 0); };
-    tonalink::PagerType& t = PagerType;
-    t.FreeStartCmd = text("FreeStartCmd");
-    t.FreeEndCmd = text("FreeEndCmd");
-    t.FormStartCmd = text("FormStartCmd");
-    t.FormEndCmd = text("FormEndCmd");
-    t.MsgEndCmd = text("MsgEndCmd");
-    t.MsgCount = number("MsgCount");
-    t.AsCount = number("AsCount");
-    t.FreeToSuzi = text("FreeToSuzi");
-    t.FormContSw = number("FormContSw");
-    t.FormContStartCmd = text("FormContStartCmd");
-    t.MsgJoinSw = number("MsgJoinSw");
-    t.MsgJoinFrontCmd = text("MsgJoinFrontCmd");
-    t.MsgJoinAfterCmd = text("MsgJoinAfterCmd");
-    t.WaitTime = number("WaitTime");
-    t.CutTime = number("CutTime");
-    t.MsgCancelCmd = text("MsgCancelCmd");
-    t.PassWordSw = number("PassWordSw");
-    t.PbOrPhsSw = number("PbOrPhsSw");
-    t.PhsCallEnd = number("PhsCallEnd");
-    t.FormStyles = readEntries(section, "FormStyleCnt", "Fm%.3d", false);
-    t.FreeWords = readEntries(section, "FreeWordCnt", "Fe%.3d", true);
-    t.NumberWords = readEntries(section, "NumberWordCnt", "Nu%.3d", true);
+    PagerType = readPagerType(file.section(name));
 }
 
 void PagerTypeCatalog::AppendFormStyles(const std::vector<std::string>& phrases) {

@@ -12,6 +12,9 @@
 
 namespace tonalink {
 
+// A pager type as the program loads it from its section of call.dat.
+PagerType readPagerType(const ProfileSection& section);
+
 // The pager types of call.dat: where the file is, the names of its types and the
 // one type currently loaded. The application object owns one; the form fills its
 // boxes from it. Failures are returned as values and never shown from here.

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <list>
+#include <map>
 
 namespace tonalink {
 namespace {
@@ -120,6 +122,74 @@ uint32_t offsetIn(std::string_view all, std::string_view part) {
     return static_cast<uint32_t>(part.data() - all.data());
 }
 
+std::size_t lineStart(std::string_view all, std::size_t pos) {
+    while (pos > 0 && !isLineBreak(all[pos - 1]))
+        --pos;
+    return pos;
+}
+
+struct NameLess {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const { return compareNames(a, b) < 0; }
+};
+
+// The lines of a section from its header to its last key, edited as lines and
+// joined again once. Lines not edited come back byte for byte.
+class KeyLines {
+public:
+    KeyLines(std::string_view text, std::string_view eol) : eol_(eol) {
+        forEachLine(
+            text, 0, text.size(), [&](std::string_view line, std::size_t start, std::size_t next) {
+                const std::size_t stop = start + line.size();
+                lines_.push_back({std::string(line), std::string(text.substr(stop, next - stop))});
+                const ParsedLine parsed = parseLine(line);
+                if (parsed.kind == LineKind::Key && !parsed.name.empty())
+                    byName_[std::string(parsed.name)].push_back(std::prev(lines_.end()));
+            });
+    }
+
+    void set(std::string_view key, std::string_view value, std::string_view after) {
+        if (auto it = byName_.find(key); it != byName_.end()) {
+            std::string& text = it->second.front()->text;
+            text = std::string(parseLine(text).name).append("=").append(value);
+            return;
+        }
+        auto anchor = byName_.find(after);
+        auto at = anchor != byName_.end() ? std::next(anchor->second.front()) : lines_.end();
+        // A line without a line end (the file's end) gets one; the new line takes
+        // its place as the open end.
+        Line added{std::string(key).append("=").append(value), std::string(eol_)};
+        if (at != lines_.begin() && std::prev(at)->eol.empty())
+            std::swap(std::prev(at)->eol, added.eol);
+        byName_[std::string(key)].push_back(lines_.insert(at, std::move(added)));
+    }
+
+    void remove(std::string_view key) {
+        auto it = byName_.find(key);
+        if (it == byName_.end())
+            return;
+        for (auto line : it->second)
+            lines_.erase(line);
+        byName_.erase(it);
+    }
+
+    std::string joined() const {
+        std::string out;
+        for (const Line& line : lines_)
+            out.append(line.text).append(line.eol);
+        return out;
+    }
+
+private:
+    struct Line {
+        std::string text;
+        std::string eol;
+    };
+    std::string_view eol_;
+    std::list<Line> lines_;
+    std::map<std::string, std::vector<std::list<Line>::iterator>, NameLess> byName_;
+};
+
 } // namespace
 
 ProfileSection::ProfileSection(std::string_view file, std::size_t begin, std::size_t end)
@@ -140,6 +210,18 @@ ProfileSection::ProfileSection(std::string_view file, std::size_t begin, std::si
     };
     std::stable_sort(keys_.begin(), keys_.end(), less);
     keys_.erase(std::unique(keys_.begin(), keys_.end(), same), keys_.end());
+}
+
+bool ProfileSection::contains(std::string_view key) const {
+    return find(key) != nullptr;
+}
+
+std::vector<std::string_view> ProfileSection::keyNames() const {
+    std::vector<std::string_view> names;
+    names.reserve(keys_.size());
+    for (const Key& k : keys_)
+        names.push_back(nameOf(k));
+    return names;
 }
 
 std::string_view ProfileSection::nameOf(const Key& key) const {
@@ -180,6 +262,10 @@ int32_t ProfileSection::readInt(std::string_view key, int32_t fallback) const {
     for (; i < v.size() && v[i] >= '0' && v[i] <= '9'; ++i)
         n = n * 10u + static_cast<uint32_t>(v[i] - '0');
     return static_cast<int32_t>(negative ? 0u - n : n);
+}
+
+std::string ProfileFile::valueAsRead(std::string_view written) {
+    return cutToValueBuffer(stripQuotes(trimBlanks(written)));
 }
 
 ProfileFile::ProfileFile(std::string bytes) : bytes_(std::move(bytes)) {
@@ -320,49 +406,100 @@ std::string_view ProfileFile::lineEnding() const {
 
 ProfileError ProfileFile::writeString(std::string_view section, std::string_view key,
                                       std::string_view value) {
-    if (!isWritableName(section, ']') || !isWritableKey(key))
+    return editKeys(section, {{std::string(key), std::string(value)}});
+}
+
+ProfileError ProfileFile::deleteKey(std::string_view section, std::string_view key) {
+    return editKeys(section, {{std::string(key), std::nullopt}});
+}
+
+ProfileError ProfileFile::editKeys(std::string_view section, const std::vector<KeyEdit>& edits) {
+    if (!isWritableName(section, ']'))
         return ProfileError::BadName;
-    if (holdsLineBreakOrNul(value))
-        return ProfileError::BadValue;
+    for (const KeyEdit& edit : edits) {
+        if (!isWritableKey(edit.key))
+            return ProfileError::BadName;
+        if (edit.value && holdsLineBreakOrNul(*edit.value))
+            return ProfileError::BadValue;
+    }
     const std::string_view all(bytes_);
     const std::string_view eol = lineEnding();
-    const bool endsOpen = !all.empty() && !isLineBreak(all.back());
-    std::string out;
+    const Section* s = findSection(section);
+    const bool setsAny = std::any_of(edits.begin(), edits.end(),
+                                     [](const KeyEdit& e) { return e.value.has_value(); });
+    if (!s && !setsAny)
+        return ProfileError::None;
 
-    if (const Section* s = findSection(section)) {
-        const ProfileSection keys(all, s->bodyBegin, s->bodyEnd);
-        if (const ProfileSection::Key* k = keys.find(key)) {
-            // Replace the whole line, keeping the file's spelling of the name.
-            std::size_t begin = k->nameOffset;
-            while (begin > 0 && !isLineBreak(all[begin - 1]))
-                --begin;
-            std::size_t end = k->valueOffset + k->valueLength;
-            while (end < all.size() && !isLineBreak(all[end]))
-                ++end;
-            out.append(all.substr(0, begin));
-            out.append(keys.nameOf(*k)).append("=").append(value);
-            out.append(all.substr(end));
-        } else {
-            const std::size_t at = s->insertAt;
-            out.append(all.substr(0, at));
-            if (at == all.size() && endsOpen)
-                out.append(eol).append(key).append("=").append(value);
-            else
-                out.append(key).append("=").append(value).append(eol);
-            out.append(all.substr(at));
-        }
-    } else {
-        out.append(all);
-        if (endsOpen)
-            out.append(eol);
-        out.append("[").append(section).append("]").append(eol);
-        out.append(key).append("=").append(value).append(eol);
+    const std::string header = std::string("[").append(section).append("]").append(eol);
+    const std::size_t begin = s ? lineStart(all, s->nameOffset) : all.size();
+    const std::size_t end = s ? s->insertAt : all.size();
+    KeyLines lines(s ? all.substr(begin, end - begin) : std::string_view(header), eol);
+    for (const KeyEdit& edit : edits) {
+        if (edit.value)
+            lines.set(edit.key, *edit.value, edit.after);
+        else
+            lines.remove(edit.key);
     }
-    if (out.size() > kMaxFileBytes)
+    if (!s)
+        return appendLines(lines.joined());
+    return splice(begin, end, lines.joined());
+}
+
+ProfileError ProfileFile::splice(std::size_t begin, std::size_t end, std::string_view with) {
+    if (bytes_.size() - (end - begin) + with.size() > kMaxFileBytes)
         return ProfileError::TooLarge;
-    bytes_ = std::move(out);
+    bytes_.replace(begin, end - begin, with);
     buildIndex();
     return ProfileError::None;
+}
+
+ProfileError ProfileFile::appendLines(std::string_view lines) {
+    const bool endsOpen = !bytes_.empty() && !isLineBreak(bytes_.back());
+    const std::string with = std::string(endsOpen ? lineEnding() : "").append(lines);
+    return splice(bytes_.size(), bytes_.size(), with);
+}
+
+ProfileError ProfileFile::checkNewSectionName(std::string_view name, const Section* renamed) const {
+    if (!isWritableName(name, ']'))
+        return ProfileError::BadName;
+    const Section* other = findSection(name);
+    return other && other != renamed ? ProfileError::NameTaken : ProfileError::None;
+}
+
+ProfileError ProfileFile::appendSection(std::string_view name) {
+    if (const ProfileError e = checkNewSectionName(name, nullptr); e != ProfileError::None)
+        return e;
+    return appendLines(std::string("[").append(name).append("]").append(lineEnding()));
+}
+
+ProfileError ProfileFile::copySection(std::string_view from, std::string_view to) {
+    const Section* s = findSection(from);
+    if (!s)
+        return ProfileError::NoSection;
+    if (const ProfileError e = checkNewSectionName(to, nullptr); e != ProfileError::None)
+        return e;
+    const std::string_view eol = lineEnding();
+    std::string lines = std::string("[").append(to).append("]").append(eol);
+    lines.append(std::string_view(bytes_).substr(s->bodyBegin, s->insertAt - s->bodyBegin));
+    if (!isLineBreak(lines.back()))
+        lines.append(eol);
+    return appendLines(lines);
+}
+
+ProfileError ProfileFile::renameSection(std::string_view from, std::string_view to) {
+    const Section* s = findSection(from);
+    if (!s)
+        return ProfileError::NoSection;
+    if (const ProfileError e = checkNewSectionName(to, s); e != ProfileError::None)
+        return e;
+    return splice(s->nameOffset, s->nameOffset + s->nameLength, to);
+}
+
+ProfileError ProfileFile::deleteSection(std::string_view name) {
+    const Section* s = findSection(name);
+    if (!s)
+        return ProfileError::NoSection;
+    return splice(lineStart(bytes_, s->nameOffset), s->insertAt, {});
 }
 
 ProfileError ProfileFile::save(const std::string& path, std::string* detail) const {

@@ -18,6 +18,8 @@ enum class ProfileError {
     BadName,     // a section or key name that cannot be written as one line
     BadValue,    // a value holding CR, LF or NUL
     WriteFailed, // the replacement file could not be written
+    NoSection,   // the section to rename, copy or delete is not there
+    NameTaken,   // another section already has the new name
 };
 
 // The keys of one section of a ProfileFile, indexed once so that reading many
@@ -32,6 +34,9 @@ public:
     // Decimal digits after an optional sign, wrapping modulo 2^32; fallback when the
     // key is missing or its value is empty.
     int32_t readInt(std::string_view key, int32_t fallback) const;
+    bool contains(std::string_view key) const;
+    // The readable key names, each once, sorted ignoring ASCII case.
+    std::vector<std::string_view> keyNames() const;
 
 private:
     friend class ProfileFile;
@@ -84,6 +89,8 @@ public:
                                                         ProfileError* error = nullptr);
 
     const std::string& bytes() const { return bytes_; }
+    // What a key line written with the value `written` reads back as.
+    static std::string valueAsRead(std::string_view written);
 
     // Section names in file order (a name that occurs twice is listed twice),
     // bounded by kSectionNamesBufferBytes; empty names are skipped since a
@@ -100,6 +107,34 @@ public:
     // adds the section at the end, in the file's line-end style.
     ProfileError writeString(std::string_view section, std::string_view key,
                              std::string_view value);
+    // Removes every line of the key from the section (a later duplicate would
+    // otherwise become readable). A missing section or key is no error.
+    ProfileError deleteKey(std::string_view section, std::string_view key);
+
+    // One change of a key: a value sets it as writeString does, none deletes it.
+    // A key that is new goes after the line of `after` when the section has it.
+    struct KeyEdit {
+        std::string key;
+        std::optional<std::string> value;
+        std::string after = {};
+    };
+    // The edits in order, in one pass over the file: an editor rewriting a list
+    // of hundreds of keys costs one copy of the file, not hundreds. Nothing
+    // changes when any edit is refused.
+    ProfileError editKeys(std::string_view section, const std::vector<KeyEdit>& edits);
+
+    // Section operations act on the first section of a name, the one that is
+    // read, and keep every byte outside their own lines.
+    // Adds an empty section at the end.
+    ProfileError appendSection(std::string_view name);
+    // Adds a section at the end holding the key lines of `from` (and the
+    // comments between them) byte for byte.
+    ProfileError copySection(std::string_view from, std::string_view to);
+    // Replaces the name inside the header line; a change of case only is allowed.
+    ProfileError renameSection(std::string_view from, std::string_view to);
+    // Removes the header line and the lines up to the section's last key. The
+    // comments and blank lines after it stay: they usually introduce the next one.
+    ProfileError deleteSection(std::string_view name);
     ProfileError save(const std::string& path, std::string* detail = nullptr) const;
 
 private:
@@ -116,6 +151,11 @@ private:
     std::string_view nameOf(const Section& s) const;
     const Section* findSection(std::string_view name) const;
     std::string_view lineEnding() const;
+    // The file with [begin, end) replaced, indexed again.
+    ProfileError splice(std::size_t begin, std::size_t end, std::string_view with);
+    // Appends whole lines at the end, after a line end if the file lacks one.
+    ProfileError appendLines(std::string_view lines);
+    ProfileError checkNewSectionName(std::string_view name, const Section* renamed) const;
 
     std::string bytes_;
     std::vector<Section> sections_;          // file order

@@ -1,0 +1,218 @@
+#include "type_edit_dlg.h"
+
+#include "entry_list_page.h"
+#include "try_it_box.h"
+#include "type_edit_texts.h"
+#include "type_keys_form.h"
+#include "ui/widgets/message_box_service.h"
+#include "ui/widgets/qt_text.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace tonalink {
+namespace {
+
+constexpr int kNameRole = Qt::UserRole;
+
+} // namespace
+
+CTypeEditDlg::CTypeEditDlg(TypeEditDocument document, QWidget* parent)
+    : QDialog(parent), document_(std::move(document)), types_(new QListWidget(this)),
+      tabs_(new QTabWidget(this)), keys_(new CTypeKeysForm(document_, this)),
+      tryIt_(new CTryItBox(this)) {
+    types_->setObjectName("types");
+    auto* typeLabel = new QLabel(QStringLiteral("機種(&T):"), this);
+    typeLabel->setBuddy(types_);
+    auto* left = new QVBoxLayout;
+    left->addWidget(typeLabel);
+    left->addWidget(types_);
+    const std::pair<QString, void (CTypeEditDlg::*)()> actions[] = {
+        {QStringLiteral("追加(&A)..."), &CTypeEditDlg::addType},
+        {QStringLiteral("コピー(&O)..."), &CTypeEditDlg::copyType},
+        {QStringLiteral("名前の変更(&R)..."), &CTypeEditDlg::renameType},
+        {QStringLiteral("削除(&L)"), &CTypeEditDlg::deleteType}};
+    auto* buttonGrid = new QGridLayout;
+    for (int i = 0; i < 4; ++i) {
+        auto* b = new QPushButton(actions[i].first, this);
+        connect(b, &QPushButton::clicked, this, actions[i].second);
+        buttonGrid->addWidget(b, i / 2, i % 2);
+        if (i > 0)
+            typeButtons_[static_cast<std::size_t>(i - 1)] = b;
+    }
+    left->addLayout(buttonGrid);
+
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidget(keys_);
+    scroll->setWidgetResizable(true);
+    tabs_->addTab(scroll, QStringLiteral("設定(&S)"));
+    for (PagerTypeList list : kPagerTypeLists) {
+        auto* page = new CEntryListPage(document_, list, this);
+        lists_[static_cast<std::size_t>(list)] = page;
+        tabs_->addTab(page, typeedit::listTitle(list));
+        connect(page, &CEntryListPage::edited, this, &CTypeEditDlg::typeEdited);
+    }
+    connect(keys_, &CTypeKeysForm::edited, this, &CTypeEditDlg::typeEdited);
+
+    auto* leftPane = new QWidget(this);
+    leftPane->setLayout(left);
+    left->setContentsMargins(0, 0, 0, 0);
+    auto* splitter = new QSplitter(this);
+    splitter->addWidget(leftPane);
+    splitter->addWidget(tabs_);
+    splitter->setStretchFactor(1, 1);
+
+    auto* buttons = new QDialogButtonBox(this);
+    auto* saveButton = buttons->addButton(QStringLiteral("保存(&W)"), QDialogButtonBox::ApplyRole);
+    saveButton->setObjectName("save");
+    buttons->addButton(QStringLiteral("閉じる"), QDialogButtonBox::RejectRole);
+    connect(saveButton, &QPushButton::clicked, this, [this] { save(); });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(splitter, 1);
+    layout->addWidget(tryIt_);
+    layout->addWidget(buttons);
+    connect(types_, &QListWidget::currentRowChanged, this, [this] { showCurrentType(); });
+    resize(960, 680);
+    fillTypes({});
+}
+
+std::string CTypeEditDlg::currentType() const {
+    const QListWidgetItem* item = types_->currentItem();
+    return item ? item->data(kNameRole).toByteArray().toStdString() : std::string();
+}
+
+bool CTypeEditDlg::selectType(const std::string& name) {
+    for (int row = 0; row < types_->count(); ++row) {
+        if (types_->item(row)->data(kNameRole).toByteArray().toStdString() == name) {
+            types_->setCurrentRow(row);
+            return true;
+        }
+    }
+    return false;
+}
+
+CEntryListPage* CTypeEditDlg::listPage(PagerTypeList list) const {
+    return lists_[static_cast<std::size_t>(list)];
+}
+
+void CTypeEditDlg::fillTypes(const std::string& select) {
+    const QSignalBlocker block(types_);
+    types_->clear();
+    for (const std::string& name : document_.typeNames()) {
+        auto* item = new QListWidgetItem(fromCp932(name), types_);
+        item->setData(kNameRole, QByteArray::fromStdString(name));
+    }
+    if (!selectType(select) && types_->count() > 0)
+        types_->setCurrentRow(0);
+    showCurrentType();
+}
+
+void CTypeEditDlg::showCurrentType() {
+    const std::string type = currentType();
+    keys_->showType(type);
+    for (CEntryListPage* page : lists_)
+        page->showType(type);
+    for (QPushButton* b : typeButtons_)
+        b->setEnabled(!type.empty());
+    typeEdited();
+}
+
+void CTypeEditDlg::typeEdited() {
+    tryIt_->setType(document_.pagerType(currentType()));
+    updateTitle();
+}
+
+void CTypeEditDlg::updateTitle() {
+    setWindowTitle(QStringLiteral("%1%2 - %3")
+                       .arg(typeedit::kTitle,
+                            document_.modified() ? QStringLiteral(" *") : QString(),
+                            fromCp932(document_.path())));
+}
+
+bool CTypeEditDlg::report(ProfileError error) {
+    if (error == ProfileError::None)
+        return true;
+    messageBox(typeedit::errorText(error), MsgIcon::Exclamation);
+    return false;
+}
+
+std::string CTypeEditDlg::askName(const QString& label, const QString& initial) {
+    bool ok = false;
+    const QString name =
+        QInputDialog::getText(this, typeedit::kTitle, label, QLineEdit::Normal, initial, &ok);
+    if (!ok || name.isEmpty())
+        return {};
+    const auto bytes = toCp932(name);
+    if (!bytes) {
+        report(ProfileError::BadName);
+        return {};
+    }
+    return *bytes;
+}
+
+void CTypeEditDlg::addType() {
+    const std::string name = askName(QStringLiteral("新しい機種の名前:"), {});
+    if (!name.empty() && report(document_.addType(name)))
+        fillTypes(name);
+}
+
+void CTypeEditDlg::copyType() {
+    const std::string from = currentType();
+    const std::string name = askName(QStringLiteral("コピーした機種の名前:"),
+                                     fromCp932(from) + QStringLiteral(" のコピー"));
+    if (!name.empty() && report(document_.copyType(from, name)))
+        fillTypes(name);
+}
+
+void CTypeEditDlg::renameType() {
+    const std::string from = currentType();
+    const std::string name = askName(QStringLiteral("新しい名前:"), fromCp932(from));
+    if (!name.empty() && name != from && report(document_.renameType(from, name)))
+        fillTypes(name);
+}
+
+void CTypeEditDlg::deleteType() {
+    const std::string name = currentType();
+    const QString question = QStringLiteral("機種「%1」を削除しますか？").arg(fromCp932(name));
+    if (messageBox(question, MsgIcon::Question, MsgButtons::YesNo) != MsgAnswer::Yes)
+        return;
+    const int row = types_->currentRow();
+    if (!report(document_.deleteType(name)))
+        return;
+    const std::vector<std::string> names = document_.typeNames();
+    fillTypes(names.empty()
+                  ? std::string()
+                  : names[std::min<std::size_t>(static_cast<std::size_t>(row), names.size() - 1)]);
+}
+
+bool CTypeEditDlg::save() {
+    std::string detail;
+    const ProfileError e = document_.save(&detail);
+    updateTitle();
+    if (e == ProfileError::None)
+        return true;
+    messageBox(typeedit::errorText(e, fromCp932(detail)), MsgIcon::Stop);
+    return false;
+}
+
+void CTypeEditDlg::done(int result) {
+    if (document_.modified()) {
+        const MsgAnswer answer = messageBox(QStringLiteral("変更を保存しますか？"),
+                                            MsgIcon::Question, MsgButtons::YesNoCancel);
+        if (answer == MsgAnswer::Cancel || (answer == MsgAnswer::Yes && !save()))
+            return;
+    }
+    QDialog::done(result);
+}
+
+} // namespace tonalink
