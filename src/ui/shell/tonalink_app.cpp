@@ -223,7 +223,10 @@ void CTonalinkApp::registerCommands() {
             m_docTemplate->OnFileSaveAs();
     });
     m_commands.setHandler(cmd::kAppExit, this, [this] { closeMainWindow(); });
-    m_commands.setHandler(cmd::kExtension, this, [] {
+    m_commands.setHandler(cmd::kExtension, this, [this] {
+        // The send-log viewer reads bell.log: the records still in memory go first.
+        if (!state.sendLog.logLines().empty())
+            state.sendLog.FlushLog();
         callComponent("libXtPlus.so", "PlusMenu_Open",
                       QStringLiteral("拡張DLLがインストールされていません。"));
     });
