@@ -37,12 +37,20 @@ public:
     }
 
     // True once no one holds the slave side open any more.
+    // Lines still unread are drained first: until they are, the hang-up may not show.
     bool slaveClosed() {
-        pollfd p{m_master, POLLIN, 0};
-        if (::poll(&p, 1, 2000) != 1)
-            return false;
-        char c;
-        return (p.revents & POLLHUP) != 0 || (::read(m_master, &c, 1) < 0 && errno == EIO);
+        for (int reads = 0; reads < 10000; ++reads) {
+            pollfd p{m_master, POLLIN, 0};
+            if (::poll(&p, 1, 2000) != 1)
+                return false;
+            if ((p.revents & POLLHUP) != 0)
+                return true;
+            char buffer[256];
+            const ssize_t got = ::read(m_master, buffer, sizeof buffer);
+            if (got <= 0)
+                return got == 0 || errno == EIO;
+        }
+        return false;
     }
 
     bool answer(const std::string& bytes) {
