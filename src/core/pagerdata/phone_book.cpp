@@ -1,9 +1,7 @@
 #include "core/pagerdata/phone_book.h"
 
 #include "core/common/file_io.h"
-
-#include <algorithm>
-#include <cstdio>
+#include "core/pagerdata/numbered_list.h"
 
 namespace tonalink {
 
@@ -35,7 +33,10 @@ std::vector<std::string> PhoneBook::ReadEntryNames() const {
 }
 
 PhoneBookEntry PhoneBook::ReadPhoneBookEntry(const std::string& name) const {
-    const ProfileFile file = ProfileFile::loadOrEmpty(PbFilePath);
+    return readPhoneBookEntry(ProfileFile::loadOrEmpty(PbFilePath), name);
+}
+
+PhoneBookEntry readPhoneBookEntry(const ProfileFile& file, const std::string& name) {
     const ProfileSection section = file.section(name);
     PhoneBookEntry entry;
     entry.Name = name;
@@ -44,13 +45,7 @@ PhoneBookEntry PhoneBook::ReadPhoneBookEntry(const std::string& name) const {
     entry.PhsCallNo = section.readString("PhsCallNo");
     entry.PbPassWord = section.readString("PbPassWord");
     entry.MsgGroup = section.readInt("MsgGroup", 0);
-    const int32_t count = std::clamp(section.readInt("UserSetFormCnt", 0), 0, kMaxUserPhrases);
-    entry.UserPhrases.reserve(static_cast<std::size_t>(count));
-    for (int32_t i = 0; i < count; ++i) {
-        char key[32];
-        std::snprintf(key, sizeof key, "US%.2d", i);
-        entry.UserPhrases.push_back(section.readString(key));
-    }
+    entry.UserPhrases = readListValues(section, kUserPhraseList, PhoneBook::kMaxUserPhrases);
     return entry;
 }
 

@@ -58,4 +58,7 @@ private:
     ProfileError lastError_ = ProfileError::None;
 };
 
+// One entry of a loaded phone book; a missing section or key gives the defaults.
+PhoneBookEntry readPhoneBookEntry(const ProfileFile& file, const std::string& name);
+
 } // namespace tonalink
