@@ -2,6 +2,7 @@
 
 #include "core/app/program_state.h"
 #include "core/common/cp932.h"
+#include "platform/qt_settings_store.h"
 #include "platform/qt_timer_host.h"
 
 #include <QEventLoop>
@@ -15,10 +16,12 @@ constexpr int kTimeCheckMs = 10000;
 } // namespace
 
 SendSession::SendSession(const CliContext& ctx, ProgramState& state)
-    : m_ctx(ctx), m_state(state),
-      m_port([&ctx](const QString& text) { ctx.err << text.toStdString() << "\n"; }) {
+    : m_ctx(ctx), m_state(state), m_port(state.settings, [&ctx](const QString& text) {
+          ctx.err << text.toStdString() << "\n";
+      }) {
     const Settings& settings = state.settings;
-    m_port.open(settings.CommPort, settings.Ports);
+    QtSettingsStore store;
+    m_port.open(settings.CommPort, settings.Ports, store);
     state.sendLog.recoverJournal();
     QObject::connect(&m_termination, &TerminationSignals::terminationRequested, [this](int) {
         m_terminated = true;

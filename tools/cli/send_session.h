@@ -3,7 +3,7 @@
 #include "cli_context.h"
 #include "core/app/reserve_time.h"
 #include "core/app/send_job.h"
-#include "platform/serial_port.h"
+#include "platform/comm_line.h"
 #include "platform/termination_signals.h"
 
 #include <QCoreApplication>
@@ -45,7 +45,7 @@ private:
     char m_appName[13] = "tonalink-cli";
     char* m_argv[2] = {m_appName, nullptr};
     QCoreApplication m_app{m_argc, m_argv};
-    SerialPort m_port;
+    CommLine m_port;
     TerminationSignals m_termination;
     bool m_terminated = false;
     SendJob* m_job = nullptr;     // the job running now

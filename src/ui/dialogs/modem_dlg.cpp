@@ -1,5 +1,6 @@
 #include "ui/dialogs/modem_dlg.h"
 
+#include "core/modem/sip_line.h"
 #include "ui/dialogs/dialog_exchange.h"
 #include "ui/widgets/dialog_units.h"
 #include "ui/widgets/int_edit.h"
@@ -95,9 +96,11 @@ void CModemDlg::buildControls(const std::array<std::string, 8>& devices) {
     m_commPort = withId(new QComboBox(port), kCommPort);
     for (std::size_t i = 0; i < devices.size(); ++i) {
         const QString name = QStringLiteral("COM%1").arg(i + 1);
-        m_commPort->addItem(devices[i].empty()
-                                ? name
-                                : QStringLiteral("%1  (%2)").arg(name, fromCp932(devices[i])));
+        // A SIP line is shown by the address it calls, not as a device.
+        const auto sipHost = sipLineHost(devices[i]);
+        const QString line =
+            sipHost ? QStringLiteral("SIP ") + fromCp932(*sipHost) : fromCp932(devices[i]);
+        m_commPort->addItem(devices[i].empty() ? name : QStringLiteral("%1  (%2)").arg(name, line));
     }
     (new QVBoxLayout(port))->addWidget(m_commPort);
 

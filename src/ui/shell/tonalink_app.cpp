@@ -77,7 +77,8 @@ CTonalinkApp::CTonalinkApp(int& argc, char** argv)
             [](SendLogNotice notice, const std::string& detail) {
                 messageBox(sendLogNoticeText(notice, detail), MsgIcon::Exclamation);
             }),
-      serialPort([](const QString& text) { messageBox(text, MsgIcon::Exclamation); }),
+      serialPort(state.settings,
+                 [](const QString& text) { messageBox(text, MsgIcon::Exclamation); }),
       m_ownFileDialogs(std::make_unique<QtFileDialogService>()),
       m_fileDialogs(m_ownFileDialogs.get()),
       m_openUrl([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
@@ -256,7 +257,7 @@ void CTonalinkApp::OnAppAbout() {
 }
 
 int CTonalinkApp::OpenCommPort() {
-    return serialPort.open(state.settings.CommPort, state.settings.Ports);
+    return serialPort.open(state.settings.CommPort, state.settings.Ports, settingsStore());
 }
 
 void CTonalinkApp::OnModemSettings() {

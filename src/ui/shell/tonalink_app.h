@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/app/program_state.h"
-#include "platform/serial_port.h"
+#include "platform/comm_line.h"
 #include "ui/widgets/command_dispatcher.h"
 
 #include <QApplication>
@@ -44,7 +44,7 @@ public:
 
     // --- program-wide state ---
     ProgramState state;
-    SerialPort serialPort;
+    CommLine serialPort; // the COM port's line: a serial port or a SIP line
     // The shortcut path given on the command line (quotes removed); empty for none.
     QString commandLine;
 

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "core/modem/line_sink.h"
+#include "platform/serial_port.h"
+#include "platform/sip_line.h"
+
+#include <QString>
+#include <array>
+#include <functional>
+#include <string>
+
+namespace tonalink {
+
+struct Settings;
+class SettingsStore;
+
+// The line of the chosen COM port: the serial port of a device, or a SIP line
+// when the port's `[Ports]` value reads "sip:HOST[:PORT]".
+class CommLine final : public LineSink {
+public:
+    using FailureHandler = std::function<void(const QString& message)>;
+
+    // `settings` must outlive the line.
+    CommLine(const Settings& settings, FailureHandler onFailure);
+
+    // Opens COM(index + 1) as `ports` names it; 1, or 0 after the failure handler.
+    // Only a SIP line reads its account, the `[Sip]` section of `store`.
+    int open(int comIndex, const std::array<std::string, 8>& ports, SettingsStore& store);
+    void close();
+    bool isOpen() const override;
+    bool writeLine(const std::string& line) override;
+
+private:
+    const Settings& m_settings;
+    SerialPort m_serial;
+    SipLine m_sip;
+    bool m_onSip = false;
+};
+
+} // namespace tonalink
