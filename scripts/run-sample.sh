@@ -6,7 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j"$(nproc)" --target tonalink tonalink-modemsim tonalink-cli
+cmake --build build -j"$(nproc)" --target tonalink tonalink-modemsim tonalink-cli \
+    typeedit pbedit_library pbedit XtPlus
 
 work=$(mktemp -d /tmp/tonalink-sample-XXXXXX)
 cp data/call.dat data/maddress.dat "$work/"
