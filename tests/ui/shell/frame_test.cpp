@@ -291,9 +291,10 @@ TEST_F(FrameTest, BarVisibilityRoundTripsThroughTheStore) {
 TEST_F(FrameTest, ExtensionCommandWithoutItsLibrarySaysItIsNotInstalled) {
     apptest::messageBoxes().shown.clear();
     tonalinkApp().commands().dispatch(cmd::kExtension);
-    EXPECT_EQ(apptest::messageBoxes().shown,
-              std::vector<apptest::ShownBox>({{QString::fromUtf8("拡張DLLがインストールされていません。"),
-                                               MsgIcon::None, MsgButtons::Ok, kProgramTitle}}));
+    EXPECT_EQ(
+        apptest::messageBoxes().shown,
+        std::vector<apptest::ShownBox>({{QString::fromUtf8("拡張DLLがインストールされていません。"),
+                                         MsgIcon::None, MsgButtons::Ok, kProgramTitle}}));
 }
 
 } // namespace
