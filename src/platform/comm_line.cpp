@@ -7,7 +7,12 @@
 namespace tonalink {
 
 CommLine::CommLine(const Settings& settings, FailureHandler onFailure)
-    : m_settings(settings), m_serial(onFailure), m_sip(onFailure) {}
+    : m_settings(settings), m_serial(onFailure), m_sip(onFailure) {
+    // The lines inside report to whoever runs a call on this one.
+    const auto forward = [this](const std::string& reason) { reportFault(reason); };
+    m_serial.setFaultHandler(forward);
+    m_sip.setFaultHandler(forward);
+}
 
 int CommLine::open(int comIndex, const std::array<std::string, 8>& ports, SettingsStore& store) {
     close();

@@ -82,7 +82,7 @@ SendResult SendSession::send(SendJob::Kind kind) {
         loop.exec();
         m_job = nullptr;
     }
-    return job->result().value_or(SendResult{SendOutcome::Cancelled});
+    return job->result().value_or(SendResult{SendOutcome::Cancelled, SendFailure::None, {}});
 }
 
 } // namespace tonalink::cli

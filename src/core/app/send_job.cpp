@@ -70,7 +70,10 @@ SendJob::SendJob(ProgramState& state, LineSink& line, TimerHost& timers, Display
         state.callState, timers, line, std::move(hooks));
 }
 
-SendJob::~SendJob() = default;
+SendJob::~SendJob() {
+    if (running())
+        m_line.setFaultHandler(nullptr);
+}
 
 bool SendJob::start() {
     // One job is one send.
@@ -85,6 +88,7 @@ bool SendJob::start() {
     m_state.callState.m_nSentPart = kNoPartSent;
     m_state.callState.m_strSentCommand.clear();
     bool encoded = true;
+    m_line.setFaultHandler([this](const std::string& reason) { m_sequence->lineFault(reason); });
     const int32_t created = m_sequence->start([this, &encoded](MessageParts& parts) {
         Encoder& encoder = m_state.encoder;
         encoded = encoder.BuildSendCommands(encoderInput(m_state)) == 0;
@@ -92,6 +96,7 @@ bool SendJob::start() {
         return encoded ? 0 : -1;
     });
     if (created != 0) {
+        m_line.setFaultHandler(nullptr);
         const SendFailure why = !encoded                   ? SendFailure::NotEncodable
                                 : m_sequence->lineFailed() ? SendFailure::LineFailed
                                                            : SendFailure::NoTimer;
@@ -118,14 +123,16 @@ bool SendJob::running() const {
 }
 
 void SendJob::finished(int32_t dialogResult) {
+    m_line.setFaultHandler(nullptr);
     const bool broadcast = m_kind == Kind::BroadcastMember;
     if (dialogResult == IDOK) {
         addLogRecord(broadcast ? m_state.currentSend.CallNumber : m_sequence->number());
-        m_result = SendResult{SendOutcome::Sent, SendFailure::None};
+        m_result = SendResult{SendOutcome::Sent, SendFailure::None, {}};
     } else {
         m_result = m_sequence->lineFailed()
-                       ? SendResult{SendOutcome::Failed, SendFailure::LineFailed}
-                       : SendResult{SendOutcome::Cancelled, SendFailure::None};
+                       ? SendResult{SendOutcome::Failed, SendFailure::LineFailed,
+                                    m_sequence->faultReason()}
+                       : SendResult{SendOutcome::Cancelled, SendFailure::None, {}};
         if (broadcast)
             addLogRecord(m_state.currentSend.CallNumber, 1);
     }
@@ -134,7 +141,7 @@ void SendJob::finished(int32_t dialogResult) {
 }
 
 void SendJob::failedToStart(SendFailure why) {
-    m_result = SendResult{SendOutcome::Failed, why};
+    m_result = SendResult{SendOutcome::Failed, why, {}};
     if (m_kind == Kind::BroadcastMember) {
         m_state.callState.m_nSentPart = kNoPartSent;
         addLogRecord(m_state.currentSend.CallNumber, 1);

@@ -37,12 +37,14 @@ enum class SendFailure {
     PortNotOpen,  // nothing was written
     NotEncodable, // the message cannot be sent with this pager type; nothing written
     NoTimer,      // the first timer was refused
-    LineFailed,   // a write to the line failed
+    LineFailed,   // a write to the line failed, or the line reported a fault
 };
 
 struct SendResult {
     SendOutcome outcome = SendOutcome::Failed;
     SendFailure failure = SendFailure::None;
+    // With LineFailed: what the line reported (a modem's reply), CP932; may be empty.
+    std::string lineReason;
 };
 
 // One send of the current message from start to outcome, the same for every

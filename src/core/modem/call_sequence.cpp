@@ -115,6 +115,7 @@ void CallSequence::dialStep() {
         nextMs = secondsToMs(codeLength + m_settings.WaitTime + m_settings.CutTime);
     }
     setStatus(CallStatus::Dialling);
+    m_offHook = true;
     if (!m_modem.writeLine(
             dialLine(m_settings.line, m_settings.WaitTime, m_number, m_state.m_strSentCommand))) {
         endWithLineFailure();
@@ -211,6 +212,15 @@ void CallSequence::cancel() {
     finish(IDCANCEL);
 }
 
+void CallSequence::lineFault(const std::string& reason) {
+    // A reply after the hang-up is about a part that already went out.
+    if (!m_running || !m_offHook) {
+        return;
+    }
+    m_faultReason = reason;
+    endWithLineFailure();
+}
+
 bool CallSequence::partRemains() const {
     return m_nPart >= 0 && m_nPart <= m_lastPart;
 }
@@ -227,6 +237,7 @@ void CallSequence::appendLogRecord() {
 }
 
 bool CallSequence::hangUp() {
+    m_offHook = false;
     return m_modem.writeLine(hangUpLine());
 }
 

@@ -59,6 +59,9 @@ public:
     void onTimer(int id);
     void redial();
     void cancel();
+    // The line reported on its own that the call failed (see LineSink): while a
+    // part is off-hook it ends the call as a line failure, the part not logged.
+    void lineFault(const std::string& reason);
 
     bool running() const { return m_running; }
     std::optional<int32_t> result() const { return m_result; }
@@ -71,6 +74,8 @@ public:
     const std::string& number() const { return m_number; }
     // A line write failed: the call ended (IDCANCEL) or never started.
     bool lineFailed() const { return m_lineFailed; }
+    // What the line reported, when a fault ended the call; else empty.
+    const std::string& faultReason() const { return m_faultReason; }
 
 private:
     void dialStep();
@@ -105,7 +110,9 @@ private:
     bool m_bReverse = false;
     bool m_running = false;
     bool m_advanceOwed = false;
-    bool m_lineFailed = false; // the advance step's timer was refused after a hang-up
+    bool m_lineFailed = false; // a write failed or the line reported a fault
+    bool m_offHook = false;    // between a dial line and its hang-up
+    std::string m_faultReason;
     std::optional<int32_t> m_result;
     CallStatus m_status = CallStatus::Initialising;
     std::string m_counter;
