@@ -14,10 +14,13 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <cstdio>
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace tonalink {
@@ -49,6 +52,8 @@ template <class T = QWidget> T* item(QWidget* parent, int id) {
 }
 
 void typeInto(QWidget* box, const QString& text) {
+    QApplication::setActiveWindow(box->window());
+    box->setFocus();
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(box, Qt::Key_Delete);
     QTest::keyClicks(box, text);
@@ -95,9 +100,9 @@ TEST_F(ModemOptionsTest, AChangedPortIsReopenedAtOnceAndOnlyWhenChanged) {
             for (int i = 0; i < box->count(); ++i)
                 ports << box->itemText(i);
             box->setCurrentIndex(index);
-            // No pager type is chosen, so its times start at 0, which OK refuses.
-            typeInto(item(dialog, CModemDlg::kWaitTime), "10");
-            typeInto(item(dialog, CModemDlg::kCutTime), "10");
+            // No pager type is chosen: no times to set, none checked.
+            EXPECT_FALSE(item(dialog, CModemDlg::kWaitTime)->isEnabled());
+            EXPECT_FALSE(item(dialog, CModemDlg::kCutTime)->isEnabled());
             click(dialog, 1);
         });
     };
@@ -137,6 +142,10 @@ TEST_F(ModemOptionsTest, BoxesAreCheckedInOrderAndTheFirstBadOneKeepsTheFocus) {
         // Text CP932 cannot hold, in a box that comes first.
         {"1", "0", "10", CModemDlg::kExtCommand, kUnusableCharacterText, "AT\U0001F600"},
     };
+    std::ofstream("call.dat") << "[Test]\r\nWaitTime=5\r\nCutTime=5\r\n";
+    PagerTypeCatalog& types = tonalinkApp().state.pagerTypes;
+    ASSERT_EQ(types.ListPagerTypes(false), 0);
+    types.LoadPagerType("Test");
     for (const Case& c : cases) {
         messageBoxes().shown.clear();
         runModal<CModemDlg>(openModemDialog, [&c](CModemDlg* dialog) {
@@ -144,7 +153,8 @@ TEST_F(ModemOptionsTest, BoxesAreCheckedInOrderAndTheFirstBadOneKeepsTheFocus) {
             typeInto(item(dialog, CModemDlg::kReDialTime), c.reDial);
             typeInto(item(dialog, CModemDlg::kWaitTime), c.wait);
             typeInto(item(dialog, CModemDlg::kCutTime), c.cut);
-            click(dialog, 1);
+            // A click moves the focus out of the last box, as a mouse does.
+            QTest::mouseClick(item(dialog, 1), Qt::LeftButton);
             if (c.badBox != 0) {
                 EXPECT_TRUE(dialog->isVisible()) << c.reDial.toStdString();
                 EXPECT_EQ(dialog->focusWidget(), item(dialog, c.badBox));
@@ -159,6 +169,8 @@ TEST_F(ModemOptionsTest, BoxesAreCheckedInOrderAndTheFirstBadOneKeepsTheFocus) {
     EXPECT_EQ(settings().ReDialTime, 120);
     EXPECT_EQ(tonalinkApp().state.pagerTypes.PagerType.WaitTime, 120);
     EXPECT_EQ(tonalinkApp().state.pagerTypes.PagerType.CutTime, 1);
+    std::remove("call.dat");
+    types = PagerTypeCatalog(QDir::currentPath().toStdString());
 }
 
 TEST_F(ModemOptionsTest, CancelInEitherDialogChangesNothing) {
