@@ -5,6 +5,7 @@
 #include "platform/desktop_registration.h"
 #include "platform/help_file.h"
 #include "platform/qt_settings_store.h"
+#include "platform/qt_translation.h"
 #include "platform/single_instance_guard.h"
 #include "platform/termination_signals.h"
 #include "ui/dialogs/about_dlg.h"
@@ -83,6 +84,7 @@ CTonalinkApp::CTonalinkApp(int& argc, char** argv)
       m_fileDialogs(m_ownFileDialogs.get()),
       m_openUrl([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
     initResources();
+    installQtJapanese(*this);
     setApplicationName(kModuleName);
     setDesktopFileName(QStringLiteral("tonalink"));
     setWindowIcon(programIcon());

@@ -57,12 +57,10 @@ private:
 
 // The first window to ask (the form's clock) gets manual timers, every later one
 // (call windows) scaled real ones; with `allScaled` every window gets real ones.
-// `onLaterWindow` runs as each later window asks.
 struct TestTimerFactory {
     int divisor = 50;
     bool allScaled = false;
     ManualTimers* clock = nullptr;
-    std::function<void()> onLaterWindow;
 
     TimerHostFactory factory() {
         return [this](std::function<void(int)> onTimer) -> std::unique_ptr<TimerHost> {
@@ -70,9 +68,6 @@ struct TestTimerFactory {
                 auto timers = std::make_unique<ManualTimers>(std::move(onTimer));
                 clock = timers.get();
                 return timers;
-            }
-            if (onLaterWindow) {
-                onLaterWindow();
             }
             return std::make_unique<ScaledTimers>(std::move(onTimer), divisor);
         };
