@@ -205,7 +205,8 @@ TEST_F(ModemOptionsTest, CancelInEitherDialogChangesNothing) {
 
 TEST_F(ModemOptionsTest, OptionsOkTakesEveryPageAndTheReserveButtonFollowsAtOnce) {
     QWidget* reserve = item(form(), form_id::kReserve);
-    fileDialogs().names = {QStringLiteral("/usr/bin/vi")};
+    // A path that would not come back as chosen is refused; one that does is kept.
+    fileDialogs().names = {QStringLiteral("/opt/〜¥−/vi"), QStringLiteral("/opt/エディタ/vi")};
     fileDialogs().asked.clear();
     runModal<COpPropertySheet>(openOptions, [](COpPropertySheet* sheet) {
         EXPECT_EQ(sheet->tabs()->currentIndex(), 0);
@@ -221,6 +222,7 @@ TEST_F(ModemOptionsTest, OptionsOkTakesEveryPageAndTheReserveButtonFollowsAtOnce
                        COpPropertyPage3::kShoutCutEnd, COpPropertyPage3::kPbEditExe})
             click(sheet->page3(), id);
         click(sheet->page3(), COpPropertyPage3::kBrowse);
+        click(sheet->page3(), COpPropertyPage3::kBrowse);
         click(sheet, 1);
     });
     const Settings& s = settings();
@@ -230,8 +232,10 @@ TEST_F(ModemOptionsTest, OptionsOkTakesEveryPageAndTheReserveButtonFollowsAtOnce
               std::vector<std::string>({"*1", "", "*3"}));
     EXPECT_EQ(std::vector({s.Reservation, s.MsgSendC, s.ShoutCutEnd, s.PbEditExe}),
               std::vector({0, 1, 1, 1}));
-    EXPECT_EQ(s.EditExeFile, "/usr/bin/vi");
-    ASSERT_EQ(fileDialogs().asked.size(), 1u);
+    EXPECT_EQ(s.EditExeFile, "/opt/\x83\x47\x83\x66\x83\x42\x83\x5e/vi");
+    EXPECT_EQ(messageBoxes().shown.size(), 1u);
+    EXPECT_EQ(messageBoxes().shown.at(0).text, kUnusableCharacterText);
+    ASSERT_EQ(fileDialogs().asked.size(), 2u);
     EXPECT_EQ(fileDialogs().asked[0].filter, QStringLiteral("実行ファイル (*.exe);;All Files (*)"));
     EXPECT_FALSE(reserve->isVisible());
     // The next tick redoes the start-up work: the emptied command's button goes.
