@@ -1,9 +1,7 @@
 // Every sender of the window (single send, shortcut, broadcast member, reserved
-// send) puts the same lines on the modem and the same records into bell.log as
-// tonalink-cli send (single and --group) for the same callee, message and mode,
-// over the sample phone book and two callees beyond the form's typing limits. The
-// window runs on timers 1000 times faster, the tool on the sample's codes with
-// waits of zero seconds, every run of it at once.
+// send) against tonalink-cli send (single and --group): the same modem lines and
+// bell.log records, but for date and time, for every callee of the sample phone
+// book and two beyond the form's typing limits, in all four modes.
 #include "child_process.h"
 #include "core/app/broadcast_groups.h"
 #include "core/app/settings_model.h"
@@ -31,11 +29,7 @@ namespace {
 using Lines = std::vector<std::string>;
 using Transcript = std::pair<Lines, Lines>; // modem lines; records without date and time
 
-const char* const kMessage = "12";
-const char* const kBeyondLimits =
-    "[長い 番号]\r\nPbType=フリーワード標準\r\nPbCallNo=0120123456,,,,1234567890\r\nMsgGroup=4\r\n"
-    "[長い 暗証]\r\nPbType=センター経由\r\nPbCallNo=02071845531\r\nPhsCallNo=0357218840\r\n"
-    "PbPassWord=482193\r\nMsgGroup=4\r\n";
+const char* const kMessage = "12"; // one part for every type
 
 Lines splitLines(const std::string& bytes) {
     Lines lines;
@@ -45,7 +39,7 @@ Lines splitLines(const std::string& bytes) {
     return lines;
 }
 
-// bell.log's records after its header, cut after the time; the file goes.
+// bell.log's records after its header; the file goes.
 Lines takeRecords(const fs::path& log) {
     Lines records = splitLines(fs::exists(log) ? readWholeFile(log) : std::string());
     fs::remove(log);
@@ -55,14 +49,40 @@ Lines takeRecords(const fs::path& log) {
     return records;
 }
 
+// The sample files and two callees beyond the typing limits, with waits of zero seconds.
 void writeData(const fs::path& dir) {
-    static const std::string callDat =
-        std::regex_replace(readWholeFile(fs::path(TONALINK_SAMPLE_DATA_DIR) / "call.dat"),
-                           std::regex("(WaitTime|CutTime)=[0-9]+"), "$1=0");
-    std::ofstream(dir / "call.dat", std::ios::binary) << callDat;
+    const fs::path sample(TONALINK_SAMPLE_DATA_DIR);
+    std::ofstream(dir / "call.dat", std::ios::binary) << std::regex_replace(
+        readWholeFile(sample / "call.dat"), std::regex("(WaitTime|CutTime)=[0-9]+"), "$1=0");
     std::ofstream(dir / "maddress.dat", std::ios::binary)
-        << readWholeFile(fs::path(TONALINK_SAMPLE_DATA_DIR) / "maddress.dat")
-        << *cp932::fromUtf8(kBeyondLimits);
+        << readWholeFile(sample / "maddress.dat")
+        << *cp932::fromUtf8("[長い 番号]\r\nPbType=フリーワード標準\r\nPbCallNo=0120123456,,,,"
+                            "1234567890\r\nMsgGroup=4\r\n[長い 暗証]\r\nPbType=センター経由\r\n"
+                            "PbCallNo=02071845531\r\nPhsCallNo=0357218840\r\nPbPassWord="
+                            "482193\r\nMsgGroup=4\r\n");
+}
+
+// A broadcast cut per member, as the tool names them in order: a member sent has
+// one call and one record, any other one record.
+std::vector<Transcript> perMember(const Transcript& whole, const Lines& outcomes) {
+    std::vector<Transcript> members;
+    auto line = whole.first.begin();
+    auto record = whole.second.begin();
+    for (const std::string& outcome : outcomes) {
+        auto& [lines, records] = members.emplace_back();
+        const auto end = std::find(line, whole.first.end(), "ATE1V1Q0H0\r");
+        if (outcome.ends_with("\tsent") && end != whole.first.end()) {
+            lines.assign(line, end + 1);
+            line = end + 1;
+        }
+        if (record != whole.second.end())
+            records.push_back(*record++);
+    }
+    if (!members.empty()) { // what is left shows against the last member
+        members.back().first.insert(members.back().first.end(), line, whole.first.end());
+        members.back().second.insert(members.back().second.end(), record, whole.second.end());
+    }
+    return members;
 }
 
 // One `tonalink-cli send` in a folder of its own, on a modem of its own.
@@ -77,28 +97,9 @@ struct ToolRun {
     Transcript finish() {
         EXPECT_GE(process->wait(std::chrono::seconds(120)), 0);
         Lines lines = splitLines(modem.read(SIZE_MAX, 20));
-        // The reset line of opening the port: the window's went out at its start.
-        lines.erase(lines.begin(), lines.begin() + (lines.size() && lines[0] == "ATZ0\r"));
+        // Opening the port reset the modem; the window's did so at its start.
+        lines.erase(lines.begin(), lines.begin() + (!lines.empty() && lines[0] == "ATZ0\r"));
         return {lines, takeRecords(dir.path / "bell.log")};
-    }
-    // A broadcast's members: one sent has one call (this message is one part
-    // everywhere) and one record, any other one record.
-    std::vector<Transcript> members() {
-        Transcript whole = finish();
-        std::vector<Transcript> members;
-        auto line = whole.first.begin();
-        auto record = whole.second.begin();
-        for (const std::string& outcome : splitLines(process->out())) {
-            auto& [lines, records] = members.emplace_back();
-            const auto end = std::find(line, whole.first.end(), "ATE1V1Q0H0\r");
-            if (outcome.ends_with("\tsent") && end != whole.first.end()) {
-                lines.assign(line, end + 1);
-                line = end + 1;
-            }
-            if (record != whole.second.end())
-                records.push_back(*record++);
-        }
-        return members;
     }
     TempDir dir;
     PtyPair modem;
@@ -109,7 +110,7 @@ void click(QWidget* dialog, int id) {
     qobject_cast<QAbstractButton*>(GetDlgItem(dialog, id))->click();
 }
 
-// Acts in the next modal window of type T to open.
+// Acts in the modal window of type T that opens next.
 template <class T> void inNextModal(std::function<void(T*)> act) {
     QTimer::singleShot(0, [act] { act(qobject_cast<T*>(QApplication::activeModalWidget())); });
 }
@@ -118,27 +119,23 @@ class SenderDifferentialTest : public FormTest {
 protected:
     void configure() override {
         writeData(logDir.path().toStdString());
-        fs::create_directories(config.path / "QUILLFERN");
         const fs::path ini = config.path / "QUILLFERN" / "Tonalink.ini";
-        std::ofstream(ini) << "[Setting]\nPhoneType=1\nDefaultOffTime=0\n"
-                              "[Service]\nDispMessage=1\n";
+        fs::create_directories(ini.parent_path());
+        std::ofstream(ini)
+            << "[Setting]\nPhoneType=1\nDefaultOffTime=0\n[Service]\nDispMessage=1\n";
         QtSettingsStore store(QString::fromStdString(ini.string()));
-        loadSettings(store, settings);
+        loadSettings(store, settings); // the tool's settings
         pagerTypes = PagerTypeCatalog(logDir.path().toStdString());
         phoneBook = PhoneBook(logDir.path().toStdString());
         state.localTime = [] { return std::tm{}; }; // midnight, the reserved send's time
         timers.divisor = 1000;
     }
     Transcript sent() {
-        readModem();
         sendLog.FlushLog();
-        return {std::exchange(m_lines, {}), takeRecords(logDir.filePath("bell.log").toStdString())};
+        return {splitLines(pty.read(SIZE_MAX, 5)),
+                takeRecords(logDir.filePath("bell.log").toStdString())};
     }
-    void readModem() {
-        for (const std::string& line : splitLines(pty.read(SIZE_MAX, 5)))
-            m_lines.push_back(line);
-    }
-    // As the user would: the message and the mode chosen, the callee picked or not.
+    // As a user would: the message and the mode chosen, the callee picked from the book.
     void prepare(int mode, const std::string& pick = {}) {
         view->OnClearCallee();
         control<QPlainTextEdit>(form_id::kMessage)->setPlainText(kMessage);
@@ -161,44 +158,29 @@ protected:
             timers.clock->fire(CTonalinkView::kClockTimer);
         return sent();
     }
-    // Each member's share, cut where its call window opens; a password was typed before.
-    std::vector<Transcript> broadcast(int group, int mode) {
+    // With a password typed before.
+    Transcript broadcast(int group, int mode) {
         prepare(mode);
         if (enabled(form_id::kPassword))
             typeKeys(control(form_id::kPassword), "9999");
-        std::vector<std::pair<std::size_t, std::size_t>> starts;
-        timers.onLaterWindow = [&] {
-            readModem();
-            starts.emplace_back(m_lines.size(), sendLog.logLines().size());
-        };
         inNextModal<CBroadcastDlg>([group](CBroadcastDlg* chooser) {
             click(chooser, CBroadcastDlg::kFirstGroup + group - 1);
             click(chooser, 1);
         });
+        messageBoxes().shown.clear();
         view->OnBroadcast();
-        timers.onLaterWindow = nullptr;
-        const auto [lines, records] = sent();
-        starts.emplace_back(lines.size(), records.size());
-        std::vector<Transcript> members;
-        for (std::size_t i = 0; i + 1 < starts.size(); ++i)
-            members.push_back(
-                {{lines.begin() + starts[i].first, lines.begin() + starts[i + 1].first},
-                 {records.begin() + starts[i].second, records.begin() + starts[i + 1].second}});
-        return members;
+        return sent();
     }
 
     TempDir config;
     CTonalinkDoc document;
-
-private:
-    Lines m_lines;
 };
 
 TEST_F(SenderDifferentialTest, EverySenderPutsTheToolsLinesAndRecords) {
     view->setDocument(&document);
     ASSERT_EQ(phoneBook.ListPhoneBook(), 0);
     const Lines callees = phoneBook.PhoneBookNames;
-    std::map<std::string, std::unique_ptr<ToolRun>> tool; // the tool first: it takes real time
+    std::map<std::string, std::unique_ptr<ToolRun>> tool; // every run at once: real time
     for (const std::string mode : {"0", "1", "2", "3"}) {
         for (const std::string& name : callees)
             tool[mode + name] = std::make_unique<ToolRun>(
@@ -213,8 +195,7 @@ TEST_F(SenderDifferentialTest, EverySenderPutsTheToolsLinesAndRecords) {
                              const Transcript& window, const Transcript& fromTool) {
         ++compared;
         differing += window != fromTool;
-        EXPECT_EQ(window, fromTool)
-            << sender << " to " << cp932::toUtf8Lossy(name) << ", mode " << mode;
+        EXPECT_EQ(window, fromTool) << sender << " " << cp932::toUtf8Lossy(name) << " " << mode;
     };
     for (int mode = 0; mode < 4; ++mode) {
         for (const std::string& name : callees) {
@@ -230,17 +211,17 @@ TEST_F(SenderDifferentialTest, EverySenderPutsTheToolsLinesAndRecords) {
         }
         for (int group = 1; group <= kBroadcastGroups; ++group) {
             ToolRun& run = *tool[std::to_string(mode) + "group" + std::to_string(group)];
-            const std::vector<Transcript> fromTool = run.members();
-            messageBoxes().shown.clear();
-            const std::vector<Transcript> window = broadcast(group, mode);
-            const Lines members = groupMembers(phoneBook, group);
-            ASSERT_EQ(window.size(), members.size());
-            ASSERT_EQ(fromTool.size(), members.size());
-            for (std::size_t i = 0; i < members.size(); ++i)
-                compare("broadcast member", members[i], mode, window[i], fromTool[i]);
-            // The members the window reports not sent are the ones the tool does.
+            const Transcript fromTool = run.finish();
+            const Lines outcomes = splitLines(run.process->out());
+            const std::vector<Transcript> window = perMember(broadcast(group, mode), outcomes);
+            const std::vector<Transcript> members = perMember(fromTool, outcomes);
+            const Lines names = groupMembers(phoneBook, group);
+            ASSERT_EQ(members.size(), names.size());
+            for (std::size_t i = 0; i < names.size(); ++i)
+                compare("broadcast member", names[i], mode, window[i], members[i]);
+            // The window names the members the tool says it could not send.
             QString notSent = QStringLiteral("送信できなかった相手があります。");
-            for (const std::string& outcome : splitLines(run.process->out()))
+            for (const std::string& outcome : outcomes)
                 if (outcome.ends_with("\tnot encodable"))
                     notSent +=
                         QString::fromStdString("\n" + outcome.substr(0, outcome.find('\t'))) +
