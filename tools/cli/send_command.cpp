@@ -8,6 +8,7 @@
 #include "core/app/reserve_time.h"
 #include "core/common/cp932.h"
 #include "send_session.h"
+#include "snpp_client.h"
 
 #include <algorithm>
 #include <variant>
@@ -170,12 +171,14 @@ int runSend(const CliContext& ctx, const std::vector<std::string>& args) {
     std::string error;
     auto parsed = ParsedArgs::parse(args,
                                     {"entry", "type", "call-number", "centre-number", "password",
-                                     "mode", "port", "group", "at"},
+                                     "mode", "port", "group", "at", "via"},
                                     &error);
     if (!parsed)
         return ctx.usage(error);
     if (parsed->positionals().size() != 1)
         return ctx.usage("send needs one TEXT");
+    if (parsed->has("via"))
+        return submitViaSnpp(ctx, *parsed, parsed->positionals()[0]);
     std::optional<int> mode = parseIntInRange(parsed->value("mode").value_or("0"), 0, 3);
     if (!mode)
         return ctx.usage("--mode must be 0, 1, 2 or 3");
