@@ -186,9 +186,10 @@ bool PageStore::endTry(int64_t pageId, int32_t seq, const TryOutcome& outcome) {
         .done();
 }
 
-int PageStore::requeueInterrupted(int64_t now) {
-    Statement requeue(m_db, "UPDATE recipients SET state = ?, next_try = ? WHERE state = ?");
-    return requeue.bind(kQueued, now, kInCall).done() ? requeue.changes() : 0;
+int PageStore::requeueInterrupted() {
+    // Its next try stays: it keeps its place before the recipients after it.
+    Statement requeue(m_db, "UPDATE recipients SET state = ? WHERE state = ?");
+    return requeue.bind(kQueued, kInCall).done() ? requeue.changes() : 0;
 }
 
 std::optional<RecipientState> PageStore::state(int64_t pageId, int32_t seq) {

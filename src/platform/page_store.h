@@ -74,7 +74,7 @@ public:
     // Ends the try of a recipient still in call (one cancelled meanwhile stays so).
     bool endTry(int64_t pageId, int32_t seq, const TryOutcome& outcome);
     // At start-up: calls a crash cut short are queued again; how many.
-    int requeueInterrupted(int64_t now);
+    int requeueInterrupted();
     std::optional<RecipientState> state(int64_t pageId, int32_t seq);
     std::vector<RecipientRow> list();
     // Recipients changed; nothing when there is no such job.

@@ -28,7 +28,7 @@ PageDispatcher::~PageDispatcher() {
 }
 
 void PageDispatcher::start() {
-    if (const int requeued = m_store.requeueInterrupted(m_clock()); requeued > 0)
+    if (const int requeued = m_store.requeueInterrupted(); requeued > 0)
         m_log(std::to_string(requeued) + " call(s) cut short by a stop are queued again");
     runDue();
 }
