@@ -60,11 +60,11 @@ public:
         std::function<void(const std::string& counter)> counterChanged; // "2/3"
         // A message box with the exclamation icon (CP932 text).
         std::function<void(const std::string& text)> showWarning;
+        // The call ended; not called when start() fails.
+        std::function<void(const SendResult& result)> finished;
         // Just before a record goes to the send log: partSent for a part that went
         // out, false for a broadcast member's cancelled record.
         std::function<void(bool partSent)> recording;
-        // The call ended; not called when start() fails.
-        std::function<void(const SendResult& result)> finished;
     };
 
     // How the job logs the outcome. A single send logs the last part when all went
