@@ -144,10 +144,12 @@ void PageDispatcher::endTry(const DueRecipient& due, const SendResult& result) {
     // What was recorded reaches bell.log after every call.
     if (!m_state.sendLog.logLines().empty())
         m_state.sendLog.FlushLog();
-    std::string event = describe(due) + ": " + std::string(recipientStateName(outcome.state));
+    // A recipient cancelled during its call stays cancelled.
+    const RecipientState now = m_store.state(due.pageId, due.seq).value_or(outcome.state);
+    std::string event = describe(due) + ": " + std::string(recipientStateName(now));
     if (!outcome.failure.empty())
         event += " (" + cp932::toUtf8Lossy(outcome.failure) + ")";
-    if (outcome.state == RecipientState::Queued && !m_stopping)
+    if (now == RecipientState::Queued && !m_stopping)
         event += ", next try in " + std::to_string(outcome.nextTry - m_clock()) + " s";
     m_log(event);
 }
