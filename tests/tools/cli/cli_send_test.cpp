@@ -39,11 +39,14 @@ protected:
         link = (data.path / "modem").string();
         simulator = std::make_unique<ChildProcess>(std::vector<std::string>{
             TONALINK_MODEMSIM_PATH, "--log", (data.path / "lines.jsonl").string(), "--wav",
-            (data.path / "line.wav").string(), link});
+            (data.path / "line.wav").string(), "--reply", modemReply(), link});
         for (int i = 0; i < 500 && !fs::exists(link); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         ASSERT_TRUE(fs::exists(link));
     }
+
+    // The simulator's --reply: by default OK to every line, as without one.
+    virtual std::string modemReply() const { return "=OK"; }
 
     void settings(const std::string& ini) {
         std::ofstream(config.path / "QUILLFERN" / "Tonalink.ini") << ini;
@@ -274,3 +277,47 @@ TEST_F(CliSend, AtWaitsForTheTimeOfDayAndASignalEndsTheWait) {
     ASSERT_EQ(now->wait(std::chrono::seconds(30)), 0) << now->err();
     EXPECT_EQ(logRecords(), (std::vector<std::string>{"123,,Test,12,\"012#\"\r"}));
 }
+
+struct ReplyCase {
+    const char* name;
+    std::string reply, message; // the simulator's --reply, the message sent
+    std::vector<Line> lines;
+    int exitCode;
+    std::string said; // on stderr
+    std::vector<std::string> records;
+};
+
+class CliModemReplies : public CliSend, public testing::WithParamInterface<ReplyCase> {
+    std::string modemReply() const override { return GetParam().reply; }
+};
+
+TEST_P(CliModemReplies, EndThePartAsALineFailureOrOnlyWarn) {
+    const ReplyCase& c = GetParam();
+    settings("[Setting]\nPhoneType=1\nDefaultOffTime=1\n");
+    auto send = startSend({c.message});
+    ASSERT_EQ(send->wait(std::chrono::seconds(40)), c.exitCode) << send->err();
+    expectSchedule(c.lines, c.name);
+    EXPECT_NE(send->err().find(c.said), std::string::npos) << send->err();
+    EXPECT_EQ(logRecords(), c.records);
+}
+
+const std::string kFailed = "tonalink-cli: the line failed during the call: ",
+                  kCancelled = "\n送信をキャンセルしました。\n";
+const int64_t d1 = kFirstDial, d2 = d1 + 2000 + kBetweenParts;
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Simulator, CliModemReplies, testing::Values(
+    ReplyCase{"Busy", "ATDT123=BUSY", "AB", {{0, "ATZ0"}, {d1, "ATDT123;"}, {d1, "ATE1V1Q0H0"}},
+              3, kFailed + "BUSY" + kCancelled, {}},
+    ReplyCase{"NoDialtone", "ATD=NO DIALTONE", "AB", {{0, "ATZ0"}, {d1, "ATDT123;"},
+              {d1, "ATE1V1Q0H0"}}, 3, kFailed + "NO DIALTONE" + kCancelled, {}},
+    // The first part went out and stays logged.
+    ReplyCase{"NoCarrierOnPart2", "ATDT0901#=NO CARRIER", "AB/12OK", {{0, "ATZ0"},
+              {d1, "ATDT123;"}, {d1 + 1000, "ATDT071112812#;"}, {d1 + 2000, "ATE1V1Q0H0"},
+              {d2, "ATDT123;"}, {d2 + 1000, "ATDT0901#;"}, {d2 + 1000, "ATE1V1Q0H0"}},
+              3, kFailed + "NO CARRIER" + kCancelled, {"123,,Test,AB/12,\"071112812#\"\r"}},
+    // Said, and the send goes on blind.
+    ReplyCase{"Silent", "=", "AB", {{0, "ATZ0"}, {d1, "ATDT123;"}, {d1 + 1000, "ATDT071112#;"},
+              {d1 + 2000, "ATE1V1Q0H0"}}, 0, "モデムが応答しません\n", {"123,,Test,AB,\"071112#\"\r"}}),
+    [](const testing::TestParamInfo<ReplyCase>& info) { return std::string(info.param.name); });
+// clang-format on
