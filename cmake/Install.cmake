@@ -17,6 +17,9 @@ foreach(size 16 22 24 32 48 64 128 256)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
             RENAME tonalink.png)
 endforeach()
+install(FILES ${TL_RES}/desktop/tonalink.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo RENAME jp.quillfern.Tonalink.metainfo.xml)
+file(GLOB TL_MAN_PAGES ${TL_RES}/man/*.[1-8])
 install(FILES ${TL_RES}/icons/tonalink.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
 # The paging daemon's systemd units, system and user, naming the installed

@@ -20,10 +20,12 @@ class SettingsStore;
 // exclusively while open: another program, tool or daemon on it is refused.
 class CommLine final : public LineSink {
 public:
-    using FailureHandler = std::function<void(const QString& message)>;
+    using FailureHandler = SerialPort::FailureHandler;
 
-    // `settings` must outlive the line.
-    CommLine(const Settings& settings, FailureHandler onFailure);
+    // `settings` must outlive the line. `onAnswer` hears whether a modem answers
+    // (see SerialPort); a SIP line never calls it.
+    CommLine(const Settings& settings, FailureHandler onFailure,
+             SerialPort::AnswerHandler onAnswer = {});
 
     // Opens COM(index + 1) as `ports` names it; 1, or 0 after the failure handler
     // (also when another process holds the line).

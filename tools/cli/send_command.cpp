@@ -111,8 +111,6 @@ int sendOnce(const CliContext& ctx, SendSession& session) {
         ctx.err << "tonalink-cli: the message cannot be sent with this pager type\n";
     else if (result.failure == SendFailure::NoTimer)
         ctx.err << "tonalink-cli: the call could not start\n";
-    else if (result.failure == SendFailure::LineFailed)
-        ctx.err << "tonalink-cli: the line failed during the call\n";
     if (result.failure == SendFailure::None || result.failure == SendFailure::LineFailed)
         ctx.err << (result.outcome == SendOutcome::Sent ? kSendFinished : kSendCancelled) << "\n";
     return exitCodeOf(result);
