@@ -65,7 +65,11 @@ int main(int argc, char** argv) {
     // Records a crash left in the journal reach bell.log before anything is sent.
     state.sendLog.recoverJournal();
 
-    CommLine line(settings, [](const QString& text) { say(text.toStdString()); });
+    CommLine line(
+        settings, [](const QString& text) { say(text.toStdString()); },
+        [](bool answers) {
+            say(answers ? "the modem answers" : SerialPort::kNoAnswerText.toStdString());
+        });
     const auto openLine = [&] {
         return line.isOpen() || line.open(settings.CommPort, settings.Ports, settingsStore) == 1;
     };
