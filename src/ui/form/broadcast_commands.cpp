@@ -24,8 +24,8 @@ QString notSentReason(const SendResult& result) {
     case MemberOutcome::NotStarted:
         return QStringLiteral("呼出を開始できませんでした");
     case MemberOutcome::LineFailed:
-        return result.lineReason.empty() ? QStringLiteral("回線の異常で送信できませんでした")
-                                         : QStringLiteral("回線の異常で送信できませんでした (%1)")
+        return result.lineReason.empty() ? QStringLiteral("回線エラーのため送信を中止しました")
+                                         : QStringLiteral("回線エラーのため送信を中止しました (%1)")
                                                .arg(fromCp932(result.lineReason));
     }
     return {};
