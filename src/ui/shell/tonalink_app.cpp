@@ -287,9 +287,8 @@ void CTonalinkApp::OnModemSettings() {
 
 void CTonalinkApp::WinHelp(int /*commandId*/) {
     // Every help command opens the one user guide; it starts with its contents.
-    const std::optional<QString> file =
-        locateHelpFile(applicationDirPath(),
-                       applicationDirPath() + QStringLiteral("/" TONALINK_DOC_FROM_BIN));
+    const std::optional<QString> file = locateHelpFile(
+        applicationDirPath(), applicationDirPath() + QStringLiteral("/" TONALINK_DOC_FROM_BIN));
     if (!file || !m_openUrl(QUrl::fromLocalFile(*file)))
         messageBox(QStringLiteral("Unable to open the help file Tonalink.html."),
                    MsgIcon::Exclamation);
