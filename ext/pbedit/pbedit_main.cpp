@@ -1,7 +1,7 @@
 // The program form: pbedit [--dir DIR].
 
 #include "open_editor.h"
-#include "platform/qt_translation.h"
+#include "platform/ui_language.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     QApplication app(argc, argv);
-    tonalink::installQtJapanese(app);
+    tonalink::installTranslations(app, {"tonalink", "components"});
     tonalink::runPbEdit(parser.value(dir).toStdString());
     return 0;
 }
