@@ -98,15 +98,50 @@ std::optional<std::string> readFileBounded(const std::string& path, std::size_t 
     return out;
 }
 
+namespace {
+
+// The file a chain of symbolic links ends at (the path itself when it is none).
+std::string linkTarget(const std::string& path) {
+    std::filesystem::path target(path);
+    std::error_code ec;
+    for (int hops = 0; hops < 40 && std::filesystem::is_symlink(target, ec); ++hops) {
+        const std::filesystem::path next = std::filesystem::read_symlink(target, ec);
+        if (ec)
+            break;
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    return target.string();
+}
+
+} // namespace
+
+FileStamp stampOfBytes(std::string_view bytes) {
+    std::uint64_t hash = 14695981039346656037ull;
+    for (char c : bytes)
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    return {true, bytes.size(), hash};
+}
+
+std::optional<FileStamp> stampOfFile(const std::string& path, std::size_t maxBytes) {
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec) && !ec)
+        return FileStamp{};
+    const auto bytes = readFileBounded(path, maxBytes);
+    if (!bytes)
+        return std::nullopt;
+    return stampOfBytes(*bytes);
+}
+
 bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
+    const std::string target = linkTarget(path);
     struct stat st {};
-    const bool exists = ::stat(path.c_str(), &st) == 0;
+    const bool exists = ::stat(target.c_str(), &st) == 0;
     // rename() would put the file in place of a FIFO or a device.
     if (exists && !requireRegular(st)) {
         setError(error, path);
         return false;
     }
-    std::string tmp = path + ".tmpXXXXXX";
+    std::string tmp = target + ".tmpXXXXXX";
     int fd = ::mkostemp(tmp.data(), O_CLOEXEC);
     if (fd < 0) {
         setError(error, path);
@@ -124,7 +159,7 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes, std::s
         setError(error, path);
         ok = false;
     }
-    if (ok && ::rename(tmp.c_str(), path.c_str()) != 0) {
+    if (ok && ::rename(tmp.c_str(), target.c_str()) != 0) {
         setError(error, path);
         ok = false;
     }

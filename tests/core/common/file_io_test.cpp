@@ -26,6 +26,17 @@ TEST(FileIo, AtomicWriteReplacesAndKeepsPermissions) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()), 1);
 }
 
+TEST(FileIo, AtomicWriteThroughASymbolicLinkReplacesItsTarget) {
+    TempDir dir;
+    fs::create_directory(dir.path / "shared");
+    const std::string target = (dir.path / "shared" / "maddress.dat").string();
+    ASSERT_TRUE(writeFileAtomically(target, "one"));
+    fs::create_symlink("shared/maddress.dat", dir.path / "maddress.dat");
+    ASSERT_TRUE(writeFileAtomically((dir.path / "maddress.dat").string(), "two"));
+    EXPECT_TRUE(fs::is_symlink(dir.path / "maddress.dat"));
+    EXPECT_EQ(readFileBounded(target, 100), "two");
+}
+
 TEST(FileIo, AtomicWriteIntoAMissingFolderFailsWithAReason) {
     std::string error;
     EXPECT_FALSE(writeFileAtomically("/nonexistent-dir/x", "a", &error));
