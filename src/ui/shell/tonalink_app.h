@@ -78,6 +78,8 @@ private:
     // Opens the port CommPort names; a failure is shown and the port stays closed.
     int OpenCommPort();
     CFormView* createMainForm();
+    // The settings back into the store, and to disk.
+    void writeSettings();
     void onFrameCreated(CMainFrame* frame);
     void closeMainWindow();
     // A termination request or the end of the session.
