@@ -315,7 +315,7 @@ void CPbEditDlg::exportCsv() {
 
 void CPbEditDlg::done(int result) {
     // At the program's end nobody answers: the window closes, the file stays as saved.
-    if (modified() && !programEnding()) {
+    if (modified() && !messageBoxesDismissed()) {
         const MsgAnswer answer = messageBox(QStringLiteral("変更を保存しますか？"),
                                             MsgIcon::Question, MsgButtons::YesNoCancel);
         if (answer == MsgAnswer::Cancel || (answer == MsgAnswer::Yes && !save()))

@@ -1,6 +1,7 @@
 // The program form: pbedit [--dir DIR].
 
 #include "open_editor.h"
+#include "platform/qt_translation.h"
 #include "ui/widgets/program_icon.h"
 
 #include <QApplication>
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
         }
     }
     QApplication app(argc, argv);
+    tonalink::installQtJapanese(app);
     app.setWindowIcon(tonalink::programIcon());
     tonalink::runPbEdit(dir);
     return 0;

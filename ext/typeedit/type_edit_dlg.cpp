@@ -261,7 +261,7 @@ bool CTypeEditDlg::save() {
 
 void CTypeEditDlg::done(int result) {
     // At the program's end nobody answers: the window closes, the file stays as saved.
-    if (document_.modified() && !programEnding()) {
+    if (document_.modified() && !messageBoxesDismissed()) {
         const MsgAnswer answer = messageBox(QStringLiteral("変更を保存しますか？"),
                                             MsgIcon::Question, MsgButtons::YesNoCancel);
         if (answer == MsgAnswer::Cancel || (answer == MsgAnswer::Yes && !save()))

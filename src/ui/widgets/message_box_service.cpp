@@ -133,7 +133,7 @@ void dismissMessageBoxes(bool dismiss) {
     g_dismissed = dismiss;
 }
 
-bool programEnding() {
+bool messageBoxesDismissed() {
     const SharedBoxes* host = hostBoxes();
     return host ? host->ending() : g_dismissed;
 }

@@ -37,9 +37,9 @@ void setMessageBoxService(MessageBoxService* service);
 // While set, every box answers at once with Cancel (No for a yes/no box, OK for
 // a box that has only OK) without being shown: the program is ending.
 void dismissMessageBoxes(bool dismiss);
-// The program is ending: a window closes without asking about its unsaved
-// work, since nobody will answer. Inside a component, the program's state.
-bool programEnding();
+// Set: the program is ending, and a window closes without asking about its
+// unsaved work since nobody will answer. Inside a component, the program's state.
+bool messageBoxesDismissed();
 
 // Makes this copy of the service the one of every component loaded into the
 // process (each component carries its own copy of this file): a component's
