@@ -24,7 +24,7 @@ QString reasonText(CsvRowProblem problem) {
     case CsvRowProblem::BadPhraseCount:
         return QStringLiteral("定型文の数が合いません");
     case CsvRowProblem::BadValue:
-        return QStringLiteral("保存できない値です (99バイトまで、前後の空白は不可)");
+        return QStringLiteral("保存できない値です (99 バイトまで、改行と前後の空白は不可)");
     case CsvRowProblem::NotCp932:
         return QStringLiteral("Shift-JIS にない文字があります");
     case CsvRowProblem::RepeatedName:

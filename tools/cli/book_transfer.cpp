@@ -25,7 +25,7 @@ std::string_view reasonText(CsvRowProblem problem) {
     case CsvRowProblem::BadPhraseCount:
         return "UserSetFormCnt does not match the phrases";
     case CsvRowProblem::BadValue:
-        return "value cannot be stored (99 bytes at most, no blanks at its ends)";
+        return "value cannot be stored (99 bytes at most, no line break, no blanks at its ends)";
     case CsvRowProblem::NotCp932:
         return "character not in code page 932";
     case CsvRowProblem::RepeatedName:

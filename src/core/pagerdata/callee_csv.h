@@ -27,7 +27,7 @@ enum class CsvRowProblem {
     TooManyFields,  // more fields than the header has titles
     BadGroup,       // MsgGroup not empty and not 0-4
     BadPhraseCount, // UserSetFormCnt not a count, or a phrase beyond it
-    BadValue,       // a value the file cannot hold as it is (too long, blanks at its ends)
+    BadValue,       // too long, a line break or blanks at its ends
     NotCp932,       // a character code page 932 does not have
     RepeatedName,   // an earlier row names the same callee
     TooManyRows,    // beyond kMaxCsvRows
