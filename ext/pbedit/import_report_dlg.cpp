@@ -47,10 +47,10 @@ QString problemText(const CsvProblem& problem) {
     return where + QStringLiteral(": ") + reasonText(problem.problem);
 }
 
-CImportReportDlg::CImportReportDlg(const CsvImport& result, QWidget* parent)
-    : QDialog(parent), problems_(new QListWidget) {
+CImportReportDlg::CImportReportDlg(const CsvImport& result, QWidget* parent) : QDialog(parent) {
+    auto* problems = new QListWidget;
     setWindowTitle(QStringLiteral("CSV読込"));
-    problems_->setObjectName(QStringLiteral("problems"));
+    problems->setObjectName(QStringLiteral("problems"));
     QString summary = QStringLiteral("追加 %1 件、更新 %2 件、読み込まなかった行 %3 件")
                           .arg(result.added)
                           .arg(result.updated)
@@ -62,16 +62,16 @@ CImportReportDlg::CImportReportDlg(const CsvImport& result, QWidget* parent)
     const std::size_t shown =
         std::min(result.problems.size(), static_cast<std::size_t>(kMaxShownProblems));
     for (std::size_t i = 0; i < shown; ++i)
-        problems_->addItem(problemText(result.problems[i]));
+        problems->addItem(problemText(result.problems[i]));
     if (result.problems.size() > shown)
-        problems_->addItem(QStringLiteral("… ほか %1 件").arg(result.problems.size() - shown));
+        problems->addItem(QStringLiteral("… ほか %1 件").arg(result.problems.size() - shown));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
-    layout->addWidget(problems_, 1);
+    layout->addWidget(problems, 1);
     layout->addWidget(buttons);
-    problems_->setVisible(!result.problems.empty());
+    problems->setVisible(!result.problems.empty());
     resize(520, result.problems.empty() ? 120 : 360);
 }
 

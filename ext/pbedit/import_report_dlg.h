@@ -4,8 +4,6 @@
 
 #include <QDialog>
 
-class QListWidget;
-
 namespace tonalink {
 
 // What a CSV import did: the counts on top, the rows left out below in a list
@@ -16,11 +14,6 @@ public:
     static constexpr int kMaxShownProblems = 1000;
 
     CImportReportDlg(const CsvImport& result, QWidget* parent = nullptr);
-
-    QListWidget* problems() const { return problems_; }
-
-private:
-    QListWidget* problems_;
 };
 
 // "N 行目 (列): reason" for one row left out.

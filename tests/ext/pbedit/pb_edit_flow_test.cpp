@@ -3,7 +3,6 @@
 #include "core/pagerdata/callee_csv.h"
 #include "core/pagerdata/phone_book.h"
 #include "cp932_text.h"
-#include "import_report_dlg.h"
 #include "open_editor.h"
 #include "pb_edit_dlg.h"
 #include "platform/single_instance_guard.h"
@@ -192,9 +191,9 @@ TEST_F(PbEditFile, ImportListsTheRowsLeftOutAndExportSaysWhenItIsDone) {
     files.name = QString::fromStdString(dir.write("in.csv", "Name,PbCallNo\r\n江口,1\r\n,2\r\n"));
     dlg->importCsv();
     EXPECT_EQ(files.startedIn, QString::fromStdString(dir.path.string()));
-    auto* report = dlg->findChild<CImportReportDlg*>();
-    ASSERT_NE(report, nullptr);
-    EXPECT_EQ(report->problems()->item(0)->text(), QStringLiteral("3 行目: 名前がありません"));
+    auto* problems = dlg->findChild<QListWidget*>("problems");
+    ASSERT_NE(problems, nullptr);
+    EXPECT_EQ(problems->item(0)->text(), QStringLiteral("3 行目: 名前がありません"));
     EXPECT_EQ(dlg->callees()->item(1)->text(), QStringLiteral("江口"));
 
     files.name = QString::fromStdString(dir.file("out.csv"));
