@@ -19,6 +19,12 @@ namespace tonalink {
 
 namespace {
 
+std::string bracketedPhrase(const std::string& code, const std::string& text) {
+    std::string phrase = "[";
+    phrase.append(code).append("]").append(text);
+    return phrase;
+}
+
 QString checkText(FieldCheck check) {
     switch (check) {
     case FieldCheck::Ok:
@@ -159,7 +165,8 @@ QString CCalleeForm::collect(PhoneBookEntry& entry) const {
         if (cp932::containsChar(code, ']'))
             return tr("定型文のコードに ] は使えません。");
         const bool bracketed = codeItem && codeItem->data(kBracketedRole).toBool();
-        entry.UserPhrases.push_back(bracketed || !code.empty() ? "[" + code + "]" + text : text);
+        entry.UserPhrases.push_back(bracketed || !code.empty() ? bracketedPhrase(code, text)
+                                                               : text);
     }
     return ok ? QString() : tr("Shift-JIS で書けない文字があります。");
 }

@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     tonalink::installTranslations(app, {"tonalink", "components"});
-    app.setWindowIcon(tonalink::programIcon());
+    QApplication::setWindowIcon(tonalink::programIcon());
     tonalink::runPbEdit(dir);
     return 0;
 }

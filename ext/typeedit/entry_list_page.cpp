@@ -109,7 +109,8 @@ void CEntryListPage::moveEntry(int by) {
     std::vector<std::string> values = model_->values();
     if (row < 0 || row + by < 0 || row + by >= static_cast<int>(values.size()))
         return;
-    std::swap(values[static_cast<std::size_t>(row)], values[static_cast<std::size_t>(row + by)]);
+    const int target = row + by;
+    std::swap(values[static_cast<std::size_t>(row)], values[static_cast<std::size_t>(target)]);
     apply(values, row + by);
 }
 

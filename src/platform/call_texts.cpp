@@ -31,9 +31,11 @@ QString callStatusLabel(CallStatus status) {
     return {};
 }
 
-QString callWarningText(const std::string& cp932) {
-    // The call's one warning; anything else is shown as it came.
+// The call's one warning, listed for the translation; anything else shows as it came.
+[[maybe_unused]] constexpr const char* kNoTimerText =
     QT_TRANSLATE_NOOP("CallTexts", "ｳｨﾝﾄﾞｳ内で利用可能なﾀｲﾏがありません。");
+
+QString callWarningText(const std::string& cp932) {
     const std::string utf8 = cp932::toUtf8Lossy(cp932);
     return translated(utf8.c_str());
 }

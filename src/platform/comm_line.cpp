@@ -10,8 +10,8 @@ namespace tonalink {
 
 CommLine::CommLine(const Settings& settings, FailureHandler onFailure,
                    SerialPort::AnswerHandler onAnswer)
-    : m_settings(settings), m_onFailure(onFailure), m_serial(onFailure, std::move(onAnswer)),
-      m_sip(onFailure) {
+    : m_settings(settings), m_onFailure(onFailure),
+      m_serial(std::move(onFailure), std::move(onAnswer)), m_sip(onFailure) {
     // The lines inside report to whoever runs a call on this one.
     const auto forward = [this](const std::string& reason) { reportFault(reason); };
     m_serial.setFaultHandler(forward);

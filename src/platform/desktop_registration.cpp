@@ -75,7 +75,7 @@ void refreshDatabases(const QString& dataHome) {
 QString templatesFolder() {
     const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     QFile dirs(config + QStringLiteral("/user-dirs.dirs"));
-    if (!dirs.open(QIODevice::ReadOnly) || dirs.size() > 64 * 1024)
+    if (!dirs.open(QIODevice::ReadOnly) || dirs.size() > qint64{64} * 1024)
         return {};
     static const QRegularExpression line(QStringLiteral("^XDG_TEMPLATES_DIR=\"(.*)\"\\s*$"),
                                          QRegularExpression::MultilineOption);

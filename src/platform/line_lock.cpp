@@ -1,5 +1,6 @@
 #include "platform/line_lock.h"
 
+#include <QString>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -13,21 +14,25 @@ namespace {
 
 constexpr std::string_view kDevPrefix = "/dev/";
 
+std::string runtimeDir() {
+    return qEnvironmentVariable("XDG_RUNTIME_DIR").toStdString();
+}
+
 // Every folder a serial tool (Qt's included) may have put its lock in.
 std::vector<std::string> searchedFolders() {
     std::vector<std::string> folders{"/run/lock",        "/var/lock",        "/etc/locks",
                                      "/var/spool/locks", "/var/spool/uucp",  "/tmp",
                                      "/var/tmp",         "/var/lock/lockdev"};
-    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime)
-        folders.emplace_back(runtime);
+    if (const std::string runtime = runtimeDir(); !runtime.empty())
+        folders.push_back(runtime);
     return folders;
 }
 
 // Where this process writes a lock, first choice first.
 std::vector<std::string> writableFolders() {
     std::vector<std::string> folders{"/run/lock", "/var/lock"};
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    folders.emplace_back(runtime && *runtime ? runtime : "/tmp");
+    const std::string runtime = runtimeDir();
+    folders.push_back(runtime.empty() ? "/tmp" : runtime);
     return folders;
 }
 
@@ -93,7 +98,7 @@ std::string LineLock::lockName(const std::string& canonicalLine) {
 std::optional<LineLock::Holder> LineLock::holder(const std::string& canonicalLine) {
     const std::string name = lockName(canonicalLine);
     for (const std::string& folder : searchedFolders()) {
-        const std::string path = folder + "/" + name;
+        const std::string path = std::string(folder).append("/").append(name);
         if (const auto pid = lockOwner(path); pid && aliveElsewhere(*pid))
             return Holder{*pid, path};
     }
@@ -108,7 +113,7 @@ bool LineLock::acquire(const std::string& canonicalLine, Holder* holder) {
     release();
     const std::string name = lockName(canonicalLine);
     for (const std::string& folder : writableFolders()) {
-        const std::string path = folder + "/" + name;
+        const std::string path = std::string(folder).append("/").append(name);
         const std::optional<pid_t> owner = lockOwner(path);
         if (owner && aliveElsewhere(*owner)) {
             *holder = {*owner, path};

@@ -44,10 +44,8 @@ UiLanguage uiLanguageFrom(const std::function<std::string(const char* name)>& ge
 }
 
 UiLanguage uiLanguage() {
-    return uiLanguageFrom([](const char* name) {
-        const char* value = std::getenv(name);
-        return std::string(value ? value : "");
-    });
+    return uiLanguageFrom(
+        [](const char* name) { return qEnvironmentVariable(name).toStdString(); });
 }
 
 bool installTranslations(QCoreApplication& app, std::initializer_list<const char*> catalogs) {

@@ -89,7 +89,7 @@ SendResult SendSession::send(SendJob::Kind kind) {
         loop.exec();
         m_job = nullptr;
     }
-    const SendResult result =
+    SendResult result =
         job->result().value_or(SendResult{SendOutcome::Cancelled, SendFailure::None, {}});
     if (result.failure == SendFailure::LineFailed)
         m_ctx.err << "tonalink-cli: the line failed during the call"

@@ -1,5 +1,6 @@
 #include "snpp_client.h"
 
+#include <charconv>
 #include <netdb.h>
 #include <sys/socket.h>
 #include <sys/time.h>
@@ -82,8 +83,9 @@ std::optional<SnppReply> SnppClient::reply() {
             // "214" help lines come before the reply that ends them.
             if (line.size() < 3 || line.starts_with("214"))
                 continue;
-            return SnppReply{std::atoi(line.substr(0, 3).c_str()),
-                             line.size() > 4 ? line.substr(4) : std::string()};
+            int code = 0;
+            std::from_chars(line.data(), line.data() + 3, code);
+            return SnppReply{code, line.size() > 4 ? line.substr(4) : std::string()};
         }
         if (m_pending.size() > kMaxReplyBytes)
             return std::nullopt;

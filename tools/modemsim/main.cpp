@@ -5,6 +5,7 @@
 
 #include "audio_track.h"
 #include "core/common/cp932.h"
+#include "core/common/errno_text.h"
 #include "core/common/file_io.h"
 #include "core/common/line_splitter.h"
 #include "json_log.h"
@@ -201,7 +202,7 @@ int main(int argc, char** argv) {
         log = std::fopen(options->logPath.c_str(), "a");
         if (log == nullptr) {
             std::fprintf(stderr, "tonalink-modemsim: %s: %s\n", options->logPath.c_str(),
-                         std::strerror(errno));
+                         tonalink::errnoText().c_str());
             return 1;
         }
     }

@@ -1,5 +1,6 @@
 #include "pty_link.h"
 
+#include "core/common/errno_text.h"
 #include "core/common/raw_pty.h"
 
 #include <cerrno>
@@ -11,7 +12,7 @@ namespace tonalink::modemsim {
 namespace {
 
 std::string lastError(const std::string& what) {
-    return what + ": " + std::strerror(errno);
+    return what + ": " + errnoText();
 }
 
 std::string readLink(const std::string& path) {

@@ -104,8 +104,8 @@ int main(int argc, char** argv) {
         say("stopping");
         dispatcher->stop();
         line.close();
-        app.quit();
+        QCoreApplication::quit();
     });
     dispatcher->start();
-    return app.exec();
+    return QCoreApplication::exec();
 }

@@ -30,7 +30,7 @@ int32_t messageModeFromShortcutModes(uint32_t modeA, uint32_t modeB);
 
 inline constexpr std::string_view kUnexpectedFileFormat = "Unexpected file format.";
 // No shortcut the program writes comes near this; anything larger is not one.
-inline constexpr std::size_t kMaxShortcutFileBytes = 1024 * 1024;
+inline constexpr std::size_t kMaxShortcutFileBytes = std::size_t{1024} * 1024;
 
 // The file bytes: entry name, message (counted strings), mode A, applied flag, mode B
 // (little-endian 32-bit). The applied flag is written as 0 and set to 1 afterwards.

@@ -20,7 +20,10 @@ public:
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
 
-    bool ok() const { return m_cd != reinterpret_cast<iconv_t>(-1); }
+    bool ok() const {
+        // iconv_open fails with (iconv_t)-1.
+        return m_cd != reinterpret_cast<iconv_t>(-1); // NOLINT(performance-no-int-to-ptr)
+    }
 
     // Appends the conversion of `in` to `out` up to the first character that
     // cannot be converted (EILSEQ) or is cut off (EINVAL); returns how many bytes

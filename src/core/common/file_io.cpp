@@ -1,6 +1,7 @@
 #include "core/common/file_io.h"
 
 #include "core/common/cp932.h"
+#include "core/common/errno_text.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -16,7 +17,7 @@ namespace {
 void setError(std::string* error, const std::string& what) {
     // open() gives ENXIO only for special files, and requireRegular() for the rest.
     if (error)
-        *error = what + ": " + (errno == ENXIO ? "not a regular file" : std::strerror(errno));
+        *error = what + ": " + (errno == ENXIO ? "not a regular file" : errnoText());
 }
 
 bool requireRegular(const struct stat& st) {
@@ -26,7 +27,7 @@ bool requireRegular(const struct stat& st) {
 }
 
 // Data files are far smaller; a larger file is not overwritten without a copy.
-constexpr std::size_t kMaxInPlaceBytes = 64 * 1024 * 1024;
+constexpr std::size_t kMaxInPlaceBytes = std::size_t{64} * 1024 * 1024;
 
 // For a folder that takes no new file: the new bytes over the old ones, which go
 // back if the write fails half way. errno tells why it failed.

@@ -1,5 +1,7 @@
 #include "core/common/raw_pty.h"
 
+#include "core/common/errno_text.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -14,7 +16,7 @@ std::optional<RawPty> openRawPty(std::string* error) {
     const char* step = "pseudo-terminal";
     auto fail = [&] {
         if (error)
-            *error = std::string(step) + ": " + std::strerror(errno);
+            *error = std::string(step) + ": " + errnoText();
         const int saved = errno;
         if (pty.slave >= 0)
             ::close(pty.slave);
@@ -27,8 +29,8 @@ std::optional<RawPty> openRawPty(std::string* error) {
     if (pty.master < 0 || ::grantpt(pty.master) != 0 || ::unlockpt(pty.master) != 0)
         return fail();
     step = "ptsname";
-    const char* name = ::ptsname(pty.master);
-    if (name == nullptr)
+    char name[256];
+    if (::ptsname_r(pty.master, name, sizeof name) != 0)
         return fail();
     pty.slavePath = name;
     step = pty.slavePath.c_str();

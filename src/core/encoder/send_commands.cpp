@@ -12,10 +12,12 @@ int32_t Encoder::BuildSendCommands(const EncoderInput& input) {
     // Every part is a call of its own, so each one carries the whole wrapping.
     for (std::string& part : MsgParts) {
         if (!input.CallPassword.empty()) {
-            part = std::string(input.CallPassword) + "," + part;
+            part.insert(0, std::string(input.CallPassword).append(","));
         }
         if (type.PbOrPhsSw == 1) {
-            part = std::string(input.CallNumber) + (type.PhsCallEnd != 0 ? "#" : "") + ",,," + part;
+            part.insert(0, std::string(input.CallNumber)
+                               .append(type.PhsCallEnd != 0 ? "#" : "")
+                               .append(",,,"));
         }
         part += type.MsgEndCmd;
     }

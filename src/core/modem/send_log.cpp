@@ -1,5 +1,6 @@
 #include "core/modem/send_log.h"
 
+#include "core/common/errno_text.h"
 #include "core/common/file_io.h"
 
 #include <algorithm>
@@ -22,7 +23,7 @@ constexpr std::string_view kHeader = "Tonalink with Win32 Message Log file\n"
 constexpr std::string_view kCancelledCommand =
     "\x93\xAF\x95\xF1\x82\xC5\x91\x97\x90\x4D\x82\xF0\x83\x4C\x83\x83\x83\x93\x83\x5A\x83\x8B";
 // Far beyond any journal a run leaves; guards memory against a stray file.
-constexpr std::size_t kMaxJournalBytes = 64 * 1024 * 1024;
+constexpr std::size_t kMaxJournalBytes = std::size_t{64} * 1024 * 1024;
 
 std::string formatTime(const std::tm& time, const char* format) {
     char text[32];
@@ -75,7 +76,7 @@ std::string toTextMode(std::string_view bytes) {
 }
 
 std::string reason(const std::string& path) {
-    return path + ": " + std::strerror(errno);
+    return path + ": " + errnoText();
 }
 
 bool endsInsideALine(const std::string& path) {

@@ -127,6 +127,7 @@ std::vector<LogTotal> totalsByDay(const std::vector<SendLogRecord>& records, con
         countInto(total, record);
     }
     std::vector<LogTotal> totals;
+    totals.reserve(days.size());
     for (auto& [date, total] : days)
         totals.push_back(std::move(total));
     return totals;

@@ -1,6 +1,7 @@
 #include "core/modem/send_log_reader.h"
 
 #include "core/common/cp932.h"
+#include "core/common/errno_text.h"
 #include "core/common/file_io.h"
 
 #include <cerrno>
@@ -345,7 +346,7 @@ SendLogContents readSendLog(const std::string& path, const SendLogLimits& limits
             continue;
         if (n < 0) {
             out.end = LogReadEnd::Failed;
-            out.error = path + ": " + std::strerror(errno);
+            out.error = path + ": " + errnoText();
             break;
         }
         if (n == 0) {

@@ -34,7 +34,7 @@ enum class CsvRowProblem {
     NamesFull,      // the program's list of callee names could not hold it
 };
 
-inline constexpr std::size_t kMaxCsvBytes = 4 * 1024 * 1024;
+inline constexpr std::size_t kMaxCsvBytes = std::size_t{4} * 1024 * 1024;
 inline constexpr std::size_t kMaxCsvRows = 10000;
 
 // A row left out of an import. `column` is the title of the offending cell (as

@@ -24,7 +24,7 @@ struct NumberedList {
 
     std::string key(std::size_t index) const;
     // The index a key stands for, when it is one of this list's keys as written.
-    std::optional<std::size_t> indexOf(std::string_view key) const;
+    std::optional<std::size_t> indexOf(std::string_view name) const;
     // A value as read from the file, with the guard applied.
     std::string loaded(std::string value) const;
     // What to write so that the value loads back unchanged, or nullopt when no

@@ -67,7 +67,7 @@ class ProfileFile {
 public:
     // Larger files are refused. The data files are a few hundred kilobytes; the
     // indexes take at most about six times the file size.
-    static constexpr std::size_t kMaxFileBytes = 16 * 1024 * 1024;
+    static constexpr std::size_t kMaxFileBytes = std::size_t{16} * 1024 * 1024;
     // Values are read through a buffer of this size including its terminator.
     static constexpr std::size_t kValueBufferBytes = 100;
     // Section names are listed through a buffer of this size: each name takes its

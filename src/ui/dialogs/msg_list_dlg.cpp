@@ -68,6 +68,7 @@ void CMsgListDlg::OnDelete() {
 
 void CMsgListDlg::accept() {
     std::vector<std::string> shown;
+    shown.reserve(static_cast<std::size_t>(m_list->count()));
     for (int row = 0; row < m_list->count(); ++row) {
         shown.push_back(itemBytes(m_list->item(row)));
     }

@@ -235,7 +235,7 @@ SendResult CTonalinkView::runCallDialog(bool collected, SendJob::Kind kind) {
     CCallDlg dialog(m_state, m_line, m_makeTimers, window(), kind);
     dialog.exec();
     // A window closed from outside, before its call ended, sent nothing for sure.
-    const SendResult result =
+    SendResult result =
         dialog.result().value_or(SendResult{SendOutcome::Cancelled, SendFailure::None, {}});
     if (result.failure == SendFailure::PortNotOpen) {
         messageBox(SerialPort::openFailedText(), MsgIcon::Exclamation);

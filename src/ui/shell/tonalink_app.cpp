@@ -38,7 +38,7 @@ namespace tonalink {
 namespace {
 
 QString sendLogNoticeText(SendLogNotice notice, const std::string& detail) {
-    const QString where = QString::fromLocal8Bit(detail.data(), qsizetype(detail.size()));
+    QString where = QString::fromLocal8Bit(detail.data(), qsizetype(detail.size()));
     switch (notice) {
     case SendLogNotice::SizeWarning:
         return QCoreApplication::translate(

@@ -120,6 +120,7 @@ const SharedBoxes* hostBoxes() {
     if (!app)
         return nullptr;
     const auto* host =
+        // NOLINTNEXTLINE(performance-no-int-to-ptr): the address crosses library copies
         reinterpret_cast<const SharedBoxes*>(app->property(kSharedBoxesProperty).value<quintptr>());
     return host && host != &g_shared && host->version == kSharedBoxesVersion ? host : nullptr;
 }
