@@ -1,13 +1,14 @@
 #include "platform/comm_line.h"
 
 #include "core/app/settings.h"
-#include "core/app/settings_sip.h"
-#include "core/modem/sip_line.h"
+#include "core/modem/sip_address.h"
 
 namespace tonalink {
 
 CommLine::CommLine(const Settings& settings, FailureHandler onFailure)
-    : m_settings(settings), m_serial(onFailure), m_sip(onFailure) {
+    : m_settings(settings), m_serial(onFailure), m_sip(onFailure, [this] {
+          return m_settings.CKExtension == 1 ? m_settings.Extension : std::string();
+      }) {
     // The lines inside report to whoever runs a call on this one.
     const auto forward = [this](const std::string& reason) { reportFault(reason); };
     m_serial.setFaultHandler(forward);
@@ -17,13 +18,10 @@ CommLine::CommLine(const Settings& settings, FailureHandler onFailure)
 int CommLine::open(int comIndex, const std::array<std::string, 8>& ports, SettingsStore& store) {
     close();
     const bool known = comIndex >= 0 && comIndex < static_cast<int>(ports.size());
-    const auto address =
-        known ? sipLineHost(ports[static_cast<std::size_t>(comIndex)]) : std::nullopt;
-    m_onSip = address.has_value();
+    m_onSip = known && isSipLineValue(ports[static_cast<std::size_t>(comIndex)]);
     if (!m_onSip)
         return m_serial.open(comIndex, ports);
-    const std::string prefix = m_settings.CKExtension == 1 ? m_settings.Extension : std::string();
-    return m_sip.open(*address, prefix, loadSipAccount(store));
+    return m_sip.open(ports[static_cast<std::size_t>(comIndex)], store);
 }
 
 void CommLine::close() {

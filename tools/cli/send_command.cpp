@@ -111,7 +111,9 @@ int sendOnce(const CliContext& ctx, SendSession& session) {
     else if (result.failure == SendFailure::NoTimer)
         ctx.err << "tonalink-cli: the call could not start\n";
     else if (result.failure == SendFailure::LineFailed)
-        ctx.err << "tonalink-cli: the line failed during the call\n";
+        ctx.err << "tonalink-cli: the line failed during the call"
+                << (result.lineReason.empty() ? "" : ": " + cp932::toUtf8Lossy(result.lineReason))
+                << "\n";
     if (result.failure == SendFailure::None || result.failure == SendFailure::LineFailed)
         ctx.err << (result.outcome == SendOutcome::Sent ? kSendFinished : kSendCancelled) << "\n";
     return exitCodeOf(result);
