@@ -5,7 +5,7 @@ packages=(
     build-essential cmake ninja-build pkg-config clang-format
     qt6-base-dev qt6-serialport-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    baresip-core
+    liblinphone-dev linphone-cli kamailio iproute2
     multimon-ng xvfb xauth xdotool x11-apps imagemagick fonts-noto-cjk
 )
 missing=()

@@ -21,6 +21,7 @@ public:
     ChildProcess& operator=(const ChildProcess&) = delete;
 
     bool started() const { return pid_ > 0; }
+    pid_t pid() const { return pid_; }
     void signal(int number) const;
     // Exit code (128 + signal when killed), or -1 when it did not end in time.
     int wait(std::chrono::milliseconds timeout);
