@@ -6,6 +6,7 @@ packages=(
     qt6-base-dev qt6-serialport-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     liblinphone-dev linphone-cli kamailio iproute2
+    libsqlite3-dev libnet-snpp-perl hylafax-client
     multimon-ng xvfb xauth xdotool x11-apps imagemagick fonts-noto-cjk
 )
 missing=()

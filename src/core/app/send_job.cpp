@@ -149,6 +149,8 @@ void SendJob::failedToStart(SendFailure why) {
 }
 
 void SendJob::addLogRecord(const std::string& number, int cancelled) {
+    if (m_display.recording)
+        m_display.recording(cancelled != 1);
     const CallState& call = m_state.callState;
     LogRecordContext context{m_state.phoneBook.PbEntryName, m_state.pagerTypes.PagerTypeName,
                              m_state.encoder.PartStarts, call.m_nSentPart, call.m_strSentCommand};

@@ -62,6 +62,9 @@ public:
         std::function<void(const std::string& text)> showWarning;
         // The call ended; not called when start() fails.
         std::function<void(const SendResult& result)> finished;
+        // Just before a record goes to the send log: partSent for a part that went
+        // out, false for a broadcast member's cancelled record.
+        std::function<void(bool partSent)> recording;
     };
 
     // How the job logs the outcome. A single send logs the last part when all went
@@ -76,6 +79,9 @@ public:
     // Builds the commands and starts the call; false when it cannot start, and
     // result() tells why. Nothing is written or logged then. A job runs once.
     bool start();
+    // Before start(): resumes a message whose first `count` parts (in sending
+    // order) went out earlier; start() fails when no part is left.
+    void skipParts(int32_t count) { m_sequence->skipParts(count); }
     void onTimer(int id);
     void redial();
     void cancel();

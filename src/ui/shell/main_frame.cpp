@@ -23,8 +23,6 @@ namespace tonalink {
 
 namespace {
 
-enum Pane { kPromptPane = 0, kKanaPane = 1, kCapsPane = 2, kClockPane = 3 };
-
 const QString kKanaText = QStringLiteral("KANA");
 const QString kCapsText = QStringLiteral("CAP");
 

@@ -79,8 +79,9 @@ CTonalinkApp::CTonalinkApp(int& argc, char** argv)
             [](SendLogNotice notice, const std::string& detail) {
                 messageBox(sendLogNoticeText(notice, detail), MsgIcon::Exclamation);
             }),
-      serialPort(state.settings,
-                 [](const QString& text) { messageBox(text, MsgIcon::Exclamation); }),
+      serialPort(
+          state.settings, [](const QString& text) { messageBox(text, MsgIcon::Exclamation); },
+          [this](bool answers) { showModemAnswers(answers); }),
       m_ownFileDialogs(std::make_unique<QtFileDialogService>()),
       m_fileDialogs(m_ownFileDialogs.get()),
       m_openUrl([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
@@ -259,7 +260,15 @@ void CTonalinkApp::OnAppAbout() {
 }
 
 int CTonalinkApp::OpenCommPort() {
+    // What the port opened before said about its modem is no longer news.
+    showModemAnswers(true);
     return serialPort.open(state.settings.CommPort, state.settings.Ports, settingsStore());
+}
+
+void CTonalinkApp::showModemAnswers(bool answers) {
+    if (CMainFrame* frame = mainWindow())
+        frame->SetPaneText(CMainFrame::kPromptPane,
+                           answers ? QString() : SerialPort::kNoAnswerText);
 }
 
 void CTonalinkApp::OnModemSettings() {
@@ -283,7 +292,8 @@ void CTonalinkApp::OnModemSettings() {
 void CTonalinkApp::WinHelp(int /*commandId*/) {
     // Every help command opens the one user guide; it starts with its contents.
     const std::optional<QString> file =
-        locateHelpFile(applicationDirPath(), QStringLiteral(TONALINK_DOC_DIR));
+        locateHelpFile(applicationDirPath(),
+                       applicationDirPath() + QStringLiteral("/" TONALINK_DOC_FROM_BIN));
     if (!file || !m_openUrl(QUrl::fromLocalFile(*file)))
         messageBox(QStringLiteral("Unable to open the help file Tonalink.html."),
                    MsgIcon::Exclamation);

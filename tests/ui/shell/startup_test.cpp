@@ -118,6 +118,17 @@ protected:
     bool exited = false;
 };
 
+TEST_F(StartupTest, StatusBarSaysWhileTheModemDoesNotAnswerItsReset) {
+    ASSERT_TRUE(tonalinkApp().InitInstance());
+    const auto prompt = [](const QString& text) {
+        return waitFor([&] { return tonalinkApp().mainWindow()->paneText(0) == text; });
+    };
+    EXPECT_TRUE(prompt(SerialPort::kNoAnswerText));
+    ASSERT_TRUE(pty.answer("OK\r\n"));
+    EXPECT_TRUE(prompt(CMainFrame::kReadyText));
+    EXPECT_EQ(exit(), 0);
+}
+
 TEST_F(StartupTest, FrameAndFormAreBuiltBeforeSettingsAreLoadedThenPortOpens) {
     ASSERT_TRUE(tonalinkApp().InitInstance());
     ASSERT_NE(tonalinkApp().mainWindow(), nullptr);
