@@ -77,15 +77,17 @@ int applyCallee(const CliContext& ctx, const ParsedArgs& args, ProgramState& sta
     return kExitOk;
 }
 
+// The same facts the window's broadcast reports for a member not sent.
 const char* outcomeName(const SendResult& result) {
-    switch (result.failure) {
-    case SendFailure::None:
-        return result.outcome == SendOutcome::Sent ? "sent" : "cancelled";
-    case SendFailure::NotEncodable:
+    switch (memberOutcome(result)) {
+    case MemberOutcome::Sent:
+        return "sent";
+    case MemberOutcome::Cancelled:
+        return "cancelled";
+    case MemberOutcome::NotEncodable:
         return "not encodable";
-    case SendFailure::PortNotOpen:
-    case SendFailure::NoTimer:
-    case SendFailure::LineFailed:
+    case MemberOutcome::NotStarted:
+    case MemberOutcome::LineFailed:
         break;
     }
     return "failed";

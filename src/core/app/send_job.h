@@ -47,6 +47,16 @@ struct SendResult {
     std::string lineReason;
 };
 
+// What became of one send, in the words a broadcast reports its members with.
+enum class MemberOutcome {
+    Sent,
+    Cancelled,    // by the user, or a timer refused during the call
+    NotEncodable, // the message cannot go to this pager type
+    NotStarted,   // the port was not open or the first timer refused: nothing written
+    LineFailed,   // the line failed during the call (SendResult::lineReason says how)
+};
+MemberOutcome memberOutcome(const SendResult& result);
+
 // One send of the current message from start to outcome, the same for every
 // sender: builds the send commands, runs the call part after part on the timers,
 // writes every log record (each part as it goes out, the last one when all went

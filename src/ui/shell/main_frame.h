@@ -60,7 +60,7 @@ public:
     void DragAcceptFiles(bool accept = true);
 
 signals:
-    // A .tks file was dropped on the window.
+    // A file was dropped on the window (once for each of several).
     void fileDropped(const QString& path);
     // The frame has closed and written its bar visibility.
     void frameClosed();

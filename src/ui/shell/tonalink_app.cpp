@@ -6,6 +6,7 @@
 #include "platform/desktop_registration.h"
 #include "platform/help_file.h"
 #include "platform/qt_settings_store.h"
+#include "platform/qt_translation.h"
 #include "platform/single_instance_guard.h"
 #include "platform/sip_line.h"
 #include "platform/termination_signals.h"
@@ -86,6 +87,7 @@ CTonalinkApp::CTonalinkApp(int& argc, char** argv)
       m_fileDialogs(m_ownFileDialogs.get()),
       m_openUrl([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
     initResources();
+    installQtJapanese(*this);
     setApplicationName(kModuleName);
     setDesktopFileName(QStringLiteral("tonalink"));
     setWindowIcon(programIcon());
@@ -291,9 +293,8 @@ void CTonalinkApp::OnModemSettings() {
 
 void CTonalinkApp::WinHelp(int /*commandId*/) {
     // Every help command opens the one user guide; it starts with its contents.
-    const std::optional<QString> file =
-        locateHelpFile(applicationDirPath(),
-                       applicationDirPath() + QStringLiteral("/" TONALINK_DOC_FROM_BIN));
+    const std::optional<QString> file = locateHelpFile(
+        applicationDirPath(), applicationDirPath() + QStringLiteral("/" TONALINK_DOC_FROM_BIN));
     if (!file || !m_openUrl(QUrl::fromLocalFile(*file)))
         messageBox(QStringLiteral("Unable to open the help file Tonalink.html."),
                    MsgIcon::Exclamation);
