@@ -82,6 +82,9 @@ HeadlessSipCore::start(const SipCoreOptions& options,
     const auto factory = linphone::Factory::get();
     factory->setDataDir(self->m_dir.path().toStdString());
     factory->setConfigDir(self->m_dir.path().toStdString());
+    // No media plugins: the one Debian ships is a video display built on Qt 5,
+    // which has no place in this process.
+    factory->setMspluginsDir(self->m_dir.path().toStdString());
     const auto config = factory->createConfig("");
     applyOptions(*config, options);
     self->m_core = factory->createCoreWithConfig(config, nullptr);
