@@ -6,7 +6,7 @@
 #    its 200 OK), over UDP and TCP;
 #  - the resident memory of the program (and any engine process it runs) with
 #    a SIP line open.
-# usage: bench/sip_figures.sh [BUILD_DIR [memory]]   needs linphonec, kamailio,
+# usage: scripts/sip-figures.sh [BUILD_DIR [memory]]   needs linphonec, kamailio,
 # strace and python3; BUILD_DIR defaults to ./build; "memory" measures only the
 # memory (for a build of another version).
 set -eu

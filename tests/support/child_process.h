@@ -48,4 +48,7 @@ bool asUnprivilegedUser(const std::function<bool()>& act);
 RunResult run(std::vector<std::string> argv, const std::map<std::string, std::string>& env = {},
               std::chrono::milliseconds timeout = std::chrono::seconds(30));
 
+// Polls `done` until it holds, for at most `seconds`.
+bool waitFor(const std::function<bool()>& done, int seconds);
+
 } // namespace tonalink::test

@@ -62,15 +62,6 @@ int freshPort(int offset) {
     return 40000 + (getpid() % 8000) * 3 + offset;
 }
 
-bool waitUntil(const std::function<bool()>& done, std::chrono::seconds limit) {
-    for (auto end = std::chrono::steady_clock::now() + limit; !done();)
-        if (std::chrono::steady_clock::now() > end)
-            return false;
-        else
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    return true;
-}
-
 std::size_t count(const std::string& text, const std::string& what) {
     std::size_t n = 0;
     for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
@@ -136,7 +127,7 @@ public:
     void say(const std::string& command) { m_in << command << std::endl; }
     std::string out() const { return m_process->out(); }
     bool waitFor(const std::string& text, std::size_t times = 1) const {
-        return waitUntil([&] { return count(out(), text) >= times; }, std::chrono::seconds(60));
+        return tonalink::test::waitFor([&] { return count(out(), text) >= times; }, 60);
     }
     // The digits it printed, one string per call.
     std::vector<std::string> printedDigits() const {
@@ -159,8 +150,8 @@ private:
     std::ofstream m_in;
 };
 
-// The status lines the SIP port 127.0.0.1:`port` answers a request from another
-// local process with.
+// The status lines the SIP port 127.0.0.1:`port` answers another local process's
+// request with.
 std::vector<std::string> answers(const std::string& port, const std::string& method,
                                  const std::string& header) {
     const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
@@ -172,27 +163,19 @@ std::vector<std::string> answers(const std::string& port, const std::string& met
     sockaddr_in me{};
     socklen_t size = sizeof me;
     ::getsockname(fd, reinterpret_cast<sockaddr*>(&me), &size);
-    const std::string sdp = "v=0\r\no=- 1 1 IN IP4 127.0.0.1\r\ns=-\r\nc=IN IP4 127.0.0.1\r\n"
-                            "t=0 0\r\nm=audio 9 RTP/AVP 0\r\n";
     const std::string request =
         method + " sip:666@127.0.0.1:" + port +
         " SIP/2.0\r\nVia: SIP/2.0/UDP 127.0.0.1:" + std::to_string(ntohs(me.sin_port)) +
         ";branch=z9hG4bK" + method +
-        "\r\nMax-Forwards: 70\r\nFrom: <sip:intruder@127.0.0.1>;tag=1\r\nTo: "
-        "<sip:666@127.0.0.1>\r\n"
-        "Call-ID: " +
-        method + "@intruder\r\nCSeq: 1 " + method + "\r\nContact: <sip:intruder@127.0.0.1>\r\n" +
-        header + "Content-Type: application/sdp\r\nContent-Length: " + std::to_string(sdp.size()) +
-        "\r\n\r\n" + sdp;
+        "\r\nMax-Forwards: 70\r\nFrom: <sip:intruder@127.0.0.1>;tag=1\r\nTo: " +
+        "<sip:666@127.0.0.1>\r\nCall-ID: " + method + "@intruder\r\nCSeq: 1 " + method +
+        "\r\nContact: <sip:intruder@127.0.0.1>\r\n" + header + "Content-Length: 0\r\n\r\n";
     ::send(fd, request.data(), request.size(), 0);
     std::vector<std::string> lines;
-    for (char buffer[4096]; lines.empty() || lines.back().rfind("SIP/2.0 1", 0) == 0;) {
-        const ssize_t n = ::recv(fd, buffer, sizeof buffer, 0);
-        if (n <= 0)
-            break;
-        lines.push_back(std::string(buffer, static_cast<std::size_t>(n))
-                            .substr(0, std::string(buffer, n).find('\r')));
-    }
+    char buffer[4096];
+    for (ssize_t n; (lines.empty() || lines.back() == "SIP/2.0 100 Trying") &&
+                    (n = ::recv(fd, buffer, sizeof buffer, 0)) > 0;)
+        lines.emplace_back(buffer, std::find(buffer, buffer + n, '\r'));
     ::close(fd);
     return lines;
 }
@@ -223,7 +206,7 @@ TEST(SipSend, TwoPartsReachTheCentreOnSchedule) {
                        "--call-number", "123", "AB/12OK"},
                       {{"XDG_CONFIG_HOME", config.path.string()}});
     ASSERT_EQ(send.wait(std::chrono::seconds(60)), 0) << send.err();
-    // Ended as a user would, so it ends its baresip and removes its configuration.
+    // Ended as a user would end it.
     centre.signal(SIGTERM);
     EXPECT_EQ(centre.wait(std::chrono::seconds(5)), 0);
 
@@ -325,9 +308,9 @@ TEST(SipLinePeer, OutsidersCannotCallAndADroppedCallFailsThePart) {
     const Tool tool(freshPort(1), "");
     const auto send = tool.send();
     std::vector<std::string> sockets;
-    ASSERT_TRUE(waitUntil(
+    ASSERT_TRUE(waitFor(
         [&] { return !(sockets = listening("pid=" + std::to_string(send->pid()) + ",")).empty(); },
-        std::chrono::seconds(3)));
+        3));
     ASSERT_EQ(sockets.size(), 1u);
     ASSERT_EQ(sockets[0].rfind("udp 127.0.0.1:", 0), 0u) << sockets[0];
     const std::string port = sockets[0].substr(14);
@@ -366,9 +349,7 @@ TEST_P(SipRegistration, DigestAuthenticationAtKamailio) {
                                run.path.string() + " -w " + run.path.string() +
                                " -l udp:" + registrar + " -l tcp:" + registrar},
                           {{"TL_SIP_USER", "alice"}, {"TL_SIP_PASSWORD", password}});
-    ASSERT_TRUE(
-        waitUntil([&] { return listening(registrar).size() >= 2; }, std::chrono::seconds(5)))
-        << kamailio.err();
+    ASSERT_TRUE(waitFor([&] { return listening(registrar).size() >= 2; }, 5)) << kamailio.err();
     const std::string refused =
         "(SIP: registration at " + registrar + " failed (401 Unauthorized))";
     // As written in the settings file: quoted, with \" and \\ for " and \.
