@@ -13,6 +13,10 @@ void applyOptions(linphone::Config& config, const SipCoreOptions& options) {
         config.setString("rtp", "bind_address", options.bindAddress);
     }
     config.setInt("sip", "use_ipv6", options.ipv6 ? 1 : 0);
+    // Read once at start, so the engine binds its ports once.
+    config.setInt("sip", "sip_port", options.udpPort);
+    config.setInt("sip", "sip_tcp_port", options.tcpPort);
+    config.setInt("sip", "sip_tls_port", options.tlsPort);
     // The identity says what it was given, not an address guessed from the machine's.
     config.setInt("sip", "guess_hostname", 0);
     // Neither RFC 4733 nor SIP INFO: no telephone-event is offered, so G.711
@@ -39,15 +43,6 @@ void orderCodecs(linphone::Core& core, const SipCoreOptions& options) {
         pt->enable(options.otherCodecs);
     ordered.splice(ordered.end(), all);
     core.setAudioPayloadTypes(ordered);
-}
-
-std::shared_ptr<linphone::Transports> transports(const SipCoreOptions& options) {
-    auto out = linphone::Factory::get()->createTransports();
-    out->setUdpPort(options.udpPort);
-    out->setTcpPort(options.tcpPort);
-    out->setTlsPort(options.tlsPort);
-    out->setDtlsPort(SipCoreOptions::kNoPort);
-    return out;
 }
 
 // Checks that each transport asked to listen on a given port does.
@@ -104,7 +99,7 @@ HeadlessSipCore::start(const SipCoreOptions& options,
     core.setMaxCalls(2);
     core.setAudioPort(SipCoreOptions::kAnyPort);
     orderCodecs(core, options);
-    if (core.setTransports(transports(options)) != 0 || core.start() != 0) {
+    if (core.start() != 0) {
         failure = "the SIP engine (liblinphone) cannot start";
         return nullptr;
     }
