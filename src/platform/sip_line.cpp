@@ -125,7 +125,7 @@ SipLine::~SipLine() {
 }
 
 QString SipLine::failureText(const std::string& reason) {
-    return SerialPort::kOpenFailedText +
+    return SerialPort::openFailedText() +
            QStringLiteral("\n(SIP: %1)").arg(QString::fromStdString(reason));
 }
 

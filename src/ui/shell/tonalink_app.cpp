@@ -6,10 +6,10 @@
 #include "platform/desktop_registration.h"
 #include "platform/help_file.h"
 #include "platform/qt_settings_store.h"
-#include "platform/qt_translation.h"
 #include "platform/single_instance_guard.h"
 #include "platform/sip_line.h"
 #include "platform/termination_signals.h"
+#include "platform/ui_language.h"
 #include "ui/dialogs/about_dlg.h"
 #include "ui/dialogs/modem_dlg.h"
 #include "ui/form/tonalink_doc.h"
@@ -21,10 +21,10 @@
 #include "ui/widgets/file_dialog_service.h"
 #include "ui/widgets/message_box_service.h"
 #include "ui/widgets/modal_loops.h"
+#include "ui/widgets/program_icon.h"
 
 #include <QDesktopServices>
 #include <QDir>
-#include <QIcon>
 #include <QSessionManager>
 #include <QTimer>
 
@@ -32,6 +32,7 @@
 // library's resources must be pulled in by name.
 static void initResources() {
     Q_INIT_RESOURCE(tonalink);
+    Q_INIT_RESOURCE(icons);
 }
 
 namespace tonalink {
@@ -42,20 +43,18 @@ QString sendLogNoticeText(SendLogNotice notice, const std::string& detail) {
     const QString where = QString::fromLocal8Bit(detail.data(), qsizetype(detail.size()));
     switch (notice) {
     case SendLogNotice::SizeWarning:
-        return QStringLiteral("ＬＯＧファイルのサイズが大きくなりました。\n整理して下さい。");
+        return QCoreApplication::translate(
+            "CTonalinkApp", "ＬＯＧファイルのサイズが大きくなりました。\n整理して下さい。");
     case SendLogNotice::LogNotWritten:
-        return QStringLiteral("ＬＯＧファイルに書き込めませんでした。\n") + where;
+        return QCoreApplication::translate("CTonalinkApp",
+                                           "ＬＯＧファイルに書き込めませんでした。\n") +
+               where;
     case SendLogNotice::JournalNotWritten:
-        return QStringLiteral("ＬＯＧの控えファイルに書き込めませんでした。\n") + where;
+        return QCoreApplication::translate("CTonalinkApp",
+                                           "ＬＯＧの控えファイルに書き込めませんでした。\n") +
+               where;
     }
     return where;
-}
-
-QIcon programIcon() {
-    QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/tonalink-%1.png").arg(size), QSize(size, size));
-    return icon;
 }
 
 // The command line as one shortcut path, enclosing double quotes removed.
@@ -87,7 +86,9 @@ CTonalinkApp::CTonalinkApp(int& argc, char** argv)
       m_fileDialogs(m_ownFileDialogs.get()),
       m_openUrl([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
     initResources();
-    installQtJapanese(*this);
+    // The components loaded into the program ask through the program's boxes.
+    shareMessageBoxes();
+    installTranslations(*this, {"tonalink"});
     setApplicationName(kModuleName);
     setDesktopFileName(QStringLiteral("tonalink"));
     setWindowIcon(programIcon());
@@ -194,9 +195,7 @@ int CTonalinkApp::ExitInstance() {
     if (!m_store)
         return m_exitCode;
     // 1. Settings.
-    saveSettings(*m_store, state.settings);
-    if (auto* own = dynamic_cast<QtSettingsStore*>(m_ownStore.get()))
-        own->sync();
+    writeSettings();
     // 2. Port (DTR dropped).
     serialPort.close();
     // 3. Log lines to bell.log.
@@ -233,17 +232,30 @@ void CTonalinkApp::registerCommands() {
         // The send-log viewer reads bell.log: the records still in memory go first.
         if (!state.sendLog.logLines().empty())
             state.sendLog.FlushLog();
-        callComponent("libXtPlus.so", "PlusMenu_Open",
-                      QStringLiteral("拡張DLLがインストールされていません。"));
+        callComponent("libXtPlus.so", "PlusMenu_Open", tr("拡張DLLがインストールされていません。"));
     });
     for (int id :
          {cmd::kHelpIndex, cmd::kHelpUsing, cmd::kContextHelp, cmd::kHelp, cmd::kDefaultHelp})
         m_commands.setHandler(id, this, [this, id] { WinHelp(id); });
 }
 
+void CTonalinkApp::writeSettings() {
+    if (!m_store)
+        return;
+    saveSettings(*m_store, state.settings);
+    if (auto* own = dynamic_cast<QtSettingsStore*>(m_ownStore.get()))
+        own->sync();
+}
+
 CFormView* CTonalinkApp::createMainForm() {
     auto* view = new CTonalinkView(state, serialPort, m_commands);
     view->registerCommands();
+    // The phone-book editor reads the group names from the settings file: what
+    // the user set in this run goes there first.
+    m_commands.setHandler(cmd::kPhoneBookSettings, view, [this, view] {
+        writeSettings();
+        view->OnPhoneBookSettings();
+    });
     // The sheet's browse button asks through the application's file dialogs.
     m_commands.setHandler(cmd::kOptions, view, [this, view] { view->OnOptions(fileDialogs()); });
     return view;
@@ -270,7 +282,7 @@ int CTonalinkApp::OpenCommPort() {
 void CTonalinkApp::showModemAnswers(bool answers) {
     if (CMainFrame* frame = mainWindow())
         frame->SetPaneText(CMainFrame::kPromptPane,
-                           answers ? QString() : SerialPort::kNoAnswerText);
+                           answers ? QString() : SerialPort::noAnswerText());
 }
 
 void CTonalinkApp::OnModemSettings() {
@@ -286,7 +298,7 @@ void CTonalinkApp::OnModemSettings() {
         OpenCommPort();
     });
     if (written != 0)
-        messageBox(QStringLiteral("ポケベル情報ファイルに書き込めませんでした。\n") +
+        messageBox(tr("ポケベル情報ファイルに書き込めませんでした。\n") +
                        QString::fromLocal8Bit(state.pagerTypes.CallDatPath.c_str()),
                    MsgIcon::Exclamation);
 }
@@ -307,7 +319,13 @@ void CTonalinkApp::ActivateMainWindow() {
 
 void CTonalinkApp::endOnRequest() {
     m_endRequested = true;
-    // A modal window would hold the exit back until someone answers it.
+    // A modal window (a component's among them) may hold the exit back, and a
+    // kill after that would lose the settings and the log lines: they go to disk
+    // before the modal loops are ended.
+    if (activeModalWidget()) {
+        writeSettings();
+        state.sendLog.FlushLog();
+    }
     endModalLoops();
     // Closed once the modal loops have unwound; during start-up Run sees the
     // request instead.
