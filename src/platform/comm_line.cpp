@@ -1,8 +1,7 @@
 #include "platform/comm_line.h"
 
 #include "core/app/settings.h"
-#include "core/app/settings_sip.h"
-#include "core/modem/sip_line.h"
+#include "core/modem/sip_address.h"
 
 #include <QCoreApplication>
 
@@ -10,8 +9,9 @@ namespace tonalink {
 
 CommLine::CommLine(const Settings& settings, FailureHandler onFailure,
                    SerialPort::AnswerHandler onAnswer)
-    : m_settings(settings), m_onFailure(onFailure),
-      m_serial(std::move(onFailure), std::move(onAnswer)), m_sip(onFailure) {
+    : m_settings(settings), m_onFailure(onFailure), m_serial(onFailure, std::move(onAnswer)),
+      m_sip(std::move(onFailure),
+            [this] { return m_settings.CKExtension == 1 ? m_settings.Extension : std::string(); }) {
     // The lines inside report to whoever runs a call on this one.
     const auto forward = [this](const std::string& reason) { reportFault(reason); };
     m_serial.setFaultHandler(forward);
@@ -21,16 +21,13 @@ CommLine::CommLine(const Settings& settings, FailureHandler onFailure,
 int CommLine::open(int comIndex, const std::array<std::string, 8>& ports, SettingsStore& store) {
     close();
     const bool known = comIndex >= 0 && comIndex < static_cast<int>(ports.size());
-    const auto address =
-        known ? sipLineHost(ports[static_cast<std::size_t>(comIndex)]) : std::nullopt;
-    m_onSip = address.has_value();
     const std::string given = known ? ports[static_cast<std::size_t>(comIndex)] : std::string();
+    m_onSip = isSipLineValue(given);
     const std::string line = given.empty() ? given : LineLock::canonicalLine(given);
     if (!line.empty() && !lock(line))
         return 0;
-    const std::string prefix = m_settings.CKExtension == 1 ? m_settings.Extension : std::string();
     if (m_onSip) {
-        const int opened = m_sip.open(*address, prefix, loadSipAccount(store));
+        const int opened = m_sip.open(given, store);
         if (opened == 0)
             m_lock.release();
         return opened;

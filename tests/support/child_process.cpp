@@ -99,4 +99,13 @@ RunResult run(std::vector<std::string> argv, const std::map<std::string, std::st
     return result;
 }
 
+bool waitFor(const std::function<bool()>& done, int seconds) {
+    for (int i = 0; i < seconds * 100; ++i) {
+        if (done())
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return done();
+}
+
 } // namespace tonalink::test

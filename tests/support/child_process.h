@@ -22,6 +22,7 @@ public:
     ChildProcess& operator=(const ChildProcess&) = delete;
 
     bool started() const { return pid_ > 0; }
+    pid_t pid() const { return pid_; }
     void signal(int number) const;
     // Exit code (128 + signal when killed), or -1 when it did not end in time.
     int wait(std::chrono::milliseconds timeout);
@@ -46,5 +47,8 @@ bool asUnprivilegedUser(const std::function<bool()>& act);
 // Runs a program to its end (at most `timeout`).
 RunResult run(std::vector<std::string> argv, const std::map<std::string, std::string>& env = {},
               std::chrono::milliseconds timeout = std::chrono::seconds(30));
+
+// Polls `done` until it holds, for at most `seconds`.
+bool waitFor(const std::function<bool()>& done, int seconds);
 
 } // namespace tonalink::test

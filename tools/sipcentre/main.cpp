@@ -1,10 +1,10 @@
-// tonalink-sipcentre: a stand-in paging centre reached over SIP on loopback. A
-// baresip answers every call to the numbers it is given at once and the centre
-// logs each call and each DTMF digit it receives as JSON lines with a time in
-// milliseconds. baresip 1.0 has no setting that takes calls to any number, so
-// the numbers are named on the command line.
+// tonalink-sipcentre: a stand-in paging centre reached over SIP on loopback. It
+// answers every call to the numbers it is given at once, declines the others,
+// and logs each call and each DTMF digit it receives (RFC 4733 or SIP INFO) as
+// JSON lines with a time in milliseconds. Like the peers users have, it offers
+// G.711 only unless told otherwise.
 
-#include "platform/baresip_process.h"
+#include "platform/headless_sip_core.h"
 #include "platform/termination_signals.h"
 
 #include <QCoreApplication>
@@ -12,33 +12,33 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSet>
-#include <QTextStream>
+#include <algorithm>
 #include <cstdio>
+#include <set>
 
 using namespace tonalink;
 
 namespace {
 
-constexpr char kUsage[] = "usage: tonalink-sipcentre --port PORT [--log FILE] NUMBER...\n"
-                          "  --port PORT  SIP port on 127.0.0.1 (PORT + 1 is taken too)\n"
+constexpr char kUsage[] = "usage: tonalink-sipcentre --port PORT [--log FILE] [--opus] NUMBER...\n"
+                          "  --port PORT  SIP port (UDP) on 127.0.0.1\n"
                           "  --log FILE   append the records to FILE instead of stdout\n"
+                          "  --opus       offer opus before G.711\n"
                           "  NUMBER       a number the centre answers (digits, * and #)\n";
 constexpr int kMaxNumberLength = 32;
 
 struct Options {
     quint16 port = 0;
     QString logPath;
+    bool opus = false;
     QStringList numbers;
 };
 
 bool isNumber(const QString& text) {
-    if (text.isEmpty() || text.size() > kMaxNumberLength)
-        return false;
-    for (QChar c : text)
-        if (!c.isDigit() && c != QLatin1Char('*') && c != QLatin1Char('#'))
-            return false;
-    return true;
+    return !text.isEmpty() && text.size() <= kMaxNumberLength &&
+           std::all_of(text.begin(), text.end(), [](QChar c) {
+               return c.isDigit() || c == QLatin1Char('*') || c == QLatin1Char('#');
+           });
 }
 
 bool parseOptions(const QStringList& args, Options& options) {
@@ -47,11 +47,13 @@ bool parseOptions(const QStringList& args, Options& options) {
         if (arg == QStringLiteral("--port") && i + 1 < args.size()) {
             bool ok = false;
             const uint port = args[++i].toUInt(&ok);
-            if (!ok || port == 0 || port >= 65535)
+            if (!ok || port == 0 || port > 65535)
                 return false;
             options.port = static_cast<quint16>(port);
         } else if (arg == QStringLiteral("--log") && i + 1 < args.size()) {
             options.logPath = args[++i];
+        } else if (arg == QStringLiteral("--opus")) {
+            options.opus = true;
         } else if (isNumber(arg)) {
             options.numbers << arg;
         } else {
@@ -61,15 +63,10 @@ bool parseOptions(const QStringList& args, Options& options) {
     return options.port != 0 && !options.numbers.isEmpty();
 }
 
-// The number part of "sip:NUMBER@host".
-QString userOf(const QString& uri) {
-    const qsizetype at = uri.indexOf(QLatin1Char('@'));
-    return uri.mid(4, at < 0 ? -1 : at - 4);
-}
-
-class CallLog {
+// Answers the calls to its numbers and logs what each call brings.
+class Centre final : public linphone::CoreListener {
 public:
-    explicit CallLog(QFile& file) : m_file(file) {}
+    Centre(QFile& file, QStringList numbers) : m_file(file), m_numbers(std::move(numbers)) {}
 
     void write(QJsonObject record) {
         record.insert(QStringLiteral("t_ms"), QDateTime::currentMSecsSinceEpoch());
@@ -77,36 +74,49 @@ public:
         m_file.flush();
     }
 
-    // One record per call event that matters to a paging centre.
-    void onCallEvent(const QJsonObject& event) {
-        const QString type = event.value(QStringLiteral("type")).toString();
-        const QString call = event.value(QStringLiteral("id")).toString();
-        // An auto-answered call may come up without an incoming event.
-        if (!m_calls.contains(call)) {
-            m_calls.insert(call);
+    void onCallStateChanged(const std::shared_ptr<linphone::Core>& /*core*/,
+                            const std::shared_ptr<linphone::Call>& call,
+                            linphone::Call::State state, const std::string& /*message*/) override {
+        using State = linphone::Call::State;
+        const QString id = callId(*call);
+        if (state == State::IncomingReceived) {
+            const QString number = QString::fromStdString(call->getToAddress()->getUsername());
             write({{QStringLiteral("event"), QStringLiteral("call")},
-                   {QStringLiteral("call"), call},
-                   {QStringLiteral("number"),
-                    userOf(event.value(QStringLiteral("accountaor")).toString())},
-                   {QStringLiteral("from"), event.value(QStringLiteral("peeruri")).toString()}});
-        }
-        if (type == QStringLiteral("CALL_ESTABLISHED")) {
+                   {QStringLiteral("call"), id},
+                   {QStringLiteral("number"), number},
+                   {QStringLiteral("from"),
+                    QString::fromStdString(call->getRemoteAddress()->asString())}});
+            if (m_numbers.contains(number))
+                call->accept();
+            else
+                call->decline(linphone::Reason::NotFound);
+        } else if (state == State::StreamsRunning && m_answered.insert(id).second) {
             write({{QStringLiteral("event"), QStringLiteral("answered")},
-                   {QStringLiteral("call"), call}});
-        } else if (type == QStringLiteral("CALL_DTMF_START")) {
-            write({{QStringLiteral("event"), QStringLiteral("digit")},
-                   {QStringLiteral("call"), call},
-                   {QStringLiteral("digit"), event.value(QStringLiteral("param")).toString()}});
-        } else if (type == QStringLiteral("CALL_CLOSED")) {
+                   {QStringLiteral("call"), id}});
+        } else if (state == State::End || state == State::Error) {
+            const auto info = call->getErrorInfo();
             write({{QStringLiteral("event"), QStringLiteral("closed")},
-                   {QStringLiteral("call"), call},
-                   {QStringLiteral("reason"), event.value(QStringLiteral("param")).toString()}});
+                   {QStringLiteral("call"), id},
+                   {QStringLiteral("reason"),
+                    QString::fromStdString(info ? info->getPhrase() : "")}});
         }
     }
 
+    void onDtmfReceived(const std::shared_ptr<linphone::Core>& /*core*/,
+                        const std::shared_ptr<linphone::Call>& call, int dtmf) override {
+        write({{QStringLiteral("event"), QStringLiteral("digit")},
+               {QStringLiteral("call"), callId(*call)},
+               {QStringLiteral("digit"), QString(QChar(dtmf))}});
+    }
+
 private:
+    static QString callId(linphone::Call& call) {
+        return QString::fromStdString(call.getCallLog()->getCallId());
+    }
+
     QFile& m_file;
-    QSet<QString> m_calls; // ids seen
+    QStringList m_numbers;
+    std::set<QString> m_answered; // ids of calls answered (a re-INVITE runs the streams again)
 };
 
 } // namespace
@@ -114,7 +124,7 @@ private:
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     Options options;
-    if (!parseOptions(app.arguments(), options)) {
+    if (!parseOptions(QCoreApplication::arguments(), options)) {
         std::fputs(kUsage, stderr);
         return 2;
     }
@@ -127,33 +137,23 @@ int main(int argc, char** argv) {
         std::fputs("tonalink-sipcentre: cannot open the log\n", stderr);
         return 1;
     }
-    CallLog log(file);
-    BaresipProcess centre;
-    BaresipProcess::Config config;
-    config.sipPort = options.port;
-    for (const QString& number : options.numbers)
-        config.accounts
-            << QStringLiteral("<sip:%1@127.0.0.1:%PORT%>;regint=0;answermode=auto").arg(number);
-    QObject::connect(&centre, &BaresipProcess::callEvent, &app,
-                     [&log](const QJsonObject& event) { log.onCallEvent(event); });
-    QObject::connect(&centre, &BaresipProcess::controlReady, &app, [&log, &options] {
-        log.write({{QStringLiteral("event"), QStringLiteral("ready")},
+    const auto centre = std::make_shared<Centre>(file, options.numbers);
+    SipCoreOptions core;
+    core.bindAddress = "127.0.0.1";
+    core.udpPort = options.port;
+    core.otherCodecs = false;
+    if (options.opus)
+        core.firstCodecs.insert(core.firstCodecs.begin(), "opus");
+    std::string failure;
+    const std::unique_ptr<HeadlessSipCore> engine = HeadlessSipCore::start(core, centre, failure);
+    if (!engine) {
+        std::fprintf(stderr, "tonalink-sipcentre: %s\n", failure.c_str());
+        return 1;
+    }
+    centre->write({{QStringLiteral("event"), QStringLiteral("ready")},
                    {QStringLiteral("port"), options.port}});
-    });
-    QObject::connect(&centre, &BaresipProcess::exited, &app, [] {
-        std::fputs("tonalink-sipcentre: baresip ended\n", stderr);
-        QCoreApplication::exit(1);
-    });
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &app,
                      [] { QCoreApplication::exit(0); });
-    if (!centre.start(config)) {
-        std::fprintf(stderr, "tonalink-sipcentre: cannot start baresip (Debian package %s)\n",
-                     qPrintable(BaresipProcess::kPackage));
-        return 1;
-    }
-    const int result = app.exec();
-    QObject::disconnect(&centre, &BaresipProcess::exited, &app, nullptr);
-    centre.stop();
-    return result;
+    return QCoreApplication::exec();
 }

@@ -3,12 +3,11 @@
 #include "core/modem/modem_commands.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tonalink {
 namespace {
 
-constexpr std::string_view kScheme = "sip:";
-constexpr std::size_t kMaxHostLength = 260; // a DNS name and a port
 constexpr std::string_view kHangUpBody = "ATE1V1Q0H0";
 constexpr std::string_view kMobileCodes = "AT#STX=";
 
@@ -49,24 +48,8 @@ std::string_view dialText(std::string_view body) {
 
 } // namespace
 
-bool isSipLineValue(std::string_view portValue) {
-    return startsWith(portValue, kScheme);
-}
-
-std::optional<std::string> sipLineHost(std::string_view portValue) {
-    if (!isSipLineValue(portValue))
-        return std::nullopt;
-    const std::string_view host = portValue.substr(kScheme.size());
-    const bool clean = std::all_of(host.begin(), host.end(), [](char c) {
-        return static_cast<unsigned char>(c) > ' ' && c != '@' && c != ';' && c != 0x7f;
-    });
-    if (host.empty() || host.size() > kMaxHostLength || !clean)
-        return std::nullopt;
-    return std::string(host);
-}
-
-SipLineTranslator::SipLineTranslator(SipEngine& engine, std::string host, std::string dialPrefix)
-    : m_engine(engine), m_host(std::move(host)), m_dialPrefix(dialStringValue(dialPrefix)) {}
+SipLineTranslator::SipLineTranslator(SipEngine& engine, std::function<std::string()> dialPrefix)
+    : m_engine(engine), m_dialPrefix(std::move(dialPrefix)) {}
 
 bool SipLineTranslator::take(std::string_view line) {
     const std::string_view text = body(line);
@@ -85,62 +68,77 @@ bool SipLineTranslator::take(std::string_view line) {
 }
 
 bool SipLineTranslator::dial(std::string_view text) {
-    std::string address;
-    if (!m_dialPrefix.empty() && startsWith(text, m_dialPrefix)) {
-        address = dialDigits(m_dialPrefix);
-        text.remove_prefix(m_dialPrefix.size());
+    const std::string prefix = m_dialPrefix ? dialStringValue(m_dialPrefix()) : std::string();
+    std::string number;
+    if (!prefix.empty() && startsWith(text, prefix)) {
+        number = dialDigits(prefix);
+        text.remove_prefix(prefix.size());
     }
     // The number runs to the first pause; what follows is played once answered.
     const std::size_t pause = std::min(text.find(','), text.size());
-    address += dialDigits(text.substr(0, pause));
-    if (address.empty() || !m_engine.dial("sip:" + address + "@" + m_host))
+    number += dialDigits(text.substr(0, pause));
+    if (number.empty() || !m_engine.dial(number))
         return false;
     m_state = State::Calling;
     m_postDial = playable(text.substr(pause));
+    // Codes in the dial line are owed from now: a call never answered has not sent them.
     m_owed = !dialDigits(m_postDial).empty();
-    m_refused = false;
+    m_codesDone = false;
+    m_failed = false;
     return true;
 }
 
 bool SipLineTranslator::playCodes(std::string_view codes) {
-    if (m_state != State::Answered)
+    if (m_state != State::Answered) {
+        m_failed = true;
         return false;
+    }
     const std::string digits = playable(codes);
-    if (dialDigits(digits).empty())
+    if (dialDigits(digits).empty()) {
+        m_codesDone = true;
         return true;
+    }
     m_owed = true;
-    return m_engine.playDigits(digits);
+    m_codesDone = false;
+    if (!m_engine.playDigits(digits))
+        m_failed = true;
+    return !m_failed;
 }
 
 bool SipLineTranslator::hangUp() {
-    const bool ok = !m_owed && !m_refused;
+    const bool ok = !m_owed && !m_failed;
     if (m_state == State::Calling || m_state == State::Answered)
         m_engine.hangUp();
     m_state = State::Idle;
     m_postDial.clear();
     m_owed = false;
-    m_refused = false;
+    m_failed = false;
     return ok;
 }
 
-void SipLineTranslator::answered() {
+bool SipLineTranslator::answered() {
     if (m_state != State::Calling)
-        return;
+        return false;
     m_state = State::Answered;
-    if (m_owed && !m_engine.playDigits(m_postDial))
-        m_engine.hangUp();
-    m_postDial.clear();
+    const std::string codes = std::exchange(m_postDial, {});
+    if (dialDigits(codes).empty() || playCodes(codes))
+        return false;
+    m_engine.hangUp();
+    m_state = State::Closed;
+    return true;
 }
 
-void SipLineTranslator::closed() {
-    if (m_state == State::Calling)
-        m_refused = true;
+bool SipLineTranslator::closed() {
+    const bool fault = m_state == State::Calling || (m_state == State::Answered && !m_codesDone);
     if (m_state != State::Idle)
         m_state = State::Closed;
+    m_failed = m_failed || fault;
+    return fault;
 }
 
 void SipLineTranslator::digitsDone() {
     m_owed = false;
+    m_codesDone = true;
 }
 
 } // namespace tonalink

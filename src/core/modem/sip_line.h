@@ -1,24 +1,19 @@
 #pragma once
 
-#include <optional>
+#include <functional>
 #include <string>
 #include <string_view>
 
 namespace tonalink {
 
-// A [Ports] value beginning with "sip:" names a SIP line instead of a device.
-bool isSipLineValue(std::string_view portValue);
-// HOST[:PORT] of a SIP line value; nullopt when the value is no SIP line or its
-// address is empty, too long, or holds a user part, blanks or control bytes.
-std::optional<std::string> sipLineHost(std::string_view portValue);
-
 // What the SIP line drives: the engine places one call at a time.
 class SipEngine {
 public:
     virtual ~SipEngine() = default;
-    virtual bool dial(const std::string& uri) = 0;
+    // Calls NUMBER at the line's address.
+    virtual bool dial(const std::string& number) = 0;
     // Plays 0-9, * and # in order as DTMF; ',' is a pause. Answers
-    // digitsDone() on the line once the last one has gone out.
+    // digitsDone() on the line once the engine has sent the last one.
     virtual bool playDigits(const std::string& digits) = 0;
     virtual void hangUp() = 0;
 };
@@ -27,17 +22,21 @@ public:
 // from a modem, so the call's progress reaches it as engine events.
 class SipLineTranslator {
 public:
-    // `dialPrefix` is the outside-line prefix the dial lines start with (the
-    // extension text), empty when there is none.
-    SipLineTranslator(SipEngine& engine, std::string host, std::string dialPrefix);
+    // `dialPrefix` gives the outside-line prefix the dial lines start with now
+    // (the extension text, empty when there is none); it is asked at every dial,
+    // so a changed setting counts from the next call.
+    SipLineTranslator(SipEngine& engine, std::function<std::string()> dialPrefix);
 
     // One command line as written to a modem. False when the call cannot go on:
     // the dial is refused, the codes are due on a call not answered, or the call
     // is hung up with codes that never went out.
     bool take(std::string_view line);
 
-    void answered();
-    void closed();
+    // Engine events. answered() and closed() return true when the event fails
+    // the part under way: the codes cannot start, the call ended before it was
+    // answered, or it ended before every code had gone out.
+    bool answered();
+    bool closed();
     void digitsDone();
 
 private:
@@ -48,12 +47,12 @@ private:
     bool hangUp();
 
     SipEngine& m_engine;
-    std::string m_host;
-    std::string m_dialPrefix;
+    std::function<std::string()> m_dialPrefix;
     State m_state = State::Idle;
-    std::string m_postDial; // codes of a dial line, due once answered
-    bool m_owed = false;    // digits queued that have not all gone out
-    bool m_refused = false; // the far end ended the call before answering
+    std::string m_postDial;   // codes of a dial line, due once answered
+    bool m_owed = false;      // digits handed to the engine and not yet sent
+    bool m_codesDone = false; // the part's codes have all gone out
+    bool m_failed = false;    // the part cannot count as sent
 };
 
 } // namespace tonalink

@@ -1,9 +1,10 @@
 #include "ui/dialogs/modem_dlg.h"
 
-#include "core/modem/sip_line.h"
+#include "core/modem/sip_address.h"
 #include "ui/dialogs/dialog_exchange.h"
 #include "ui/widgets/dialog_units.h"
 #include "ui/widgets/int_edit.h"
+#include "ui/widgets/message_box_service.h"
 #include "ui/widgets/qt_text.h"
 
 #include <QCheckBox>
@@ -57,8 +58,8 @@ bool takeInto(QSpinBox* edit, IntRange range, int32_t& to) {
 } // namespace
 
 CModemDlg::CModemDlg(const ModemValues& values, const std::array<std::string, 8>& devices,
-                     QWidget* parent)
-    : QDialog(parent), m_values(values) {
+                     QWidget* parent, PortCheck portCheck)
+    : QDialog(parent), m_values(values), m_portCheck(std::move(portCheck)) {
     setWindowTitle(tr("モデム・回線の設定"));
     setFont(dialogFont(10));
     buildControls(devices);
@@ -100,7 +101,7 @@ void CModemDlg::buildControls(const std::array<std::string, 8>& devices) {
         // A SIP line is shown by the address it calls, not as a device.
         const auto sipHost = sipLineHost(devices[i]);
         const QString line =
-            sipHost ? QStringLiteral("SIP ") + fromCp932(*sipHost) : fromCp932(devices[i]);
+            sipHost ? QStringLiteral("SIP ") + fromCp932(sipHost->text()) : fromCp932(devices[i]);
         m_commPort->addItem(devices[i].empty() ? name : QStringLiteral("%1  (%2)").arg(name, line));
     }
     (new QVBoxLayout(port))->addWidget(m_commPort);
@@ -190,6 +191,14 @@ bool CModemDlg::DoDataExchange(bool saveAndValidate) {
     // No item chosen (a stored port outside the list) keeps the stored one.
     if (m_commPort->currentIndex() >= 0)
         taken.CommPort = m_commPort->currentIndex();
+    // A port that would be opened with values its line cannot use is refused here.
+    const QString portProblem =
+        m_portCheck && taken.CommPort != v.CommPort ? m_portCheck(taken.CommPort) : QString();
+    if (!portProblem.isEmpty()) {
+        messageBox(portProblem, MsgIcon::Exclamation);
+        m_commPort->setFocus();
+        return false;
+    }
     taken.KeitaiSw = check(m_keitaiSw);
     if (!v.PagerTypeName.empty() && (!takeInto(m_waitTime, kPagerTimeRange, taken.WaitTime) ||
                                      !takeInto(m_cutTime, kPagerTimeRange, taken.CutTime)))

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <array>
+#include <functional>
 #include <string>
 
 class QCheckBox;
@@ -33,9 +34,13 @@ public:
     static constexpr int kWaitTime = 271;
     static constexpr int kCutTime = 272;
 
+    // Why the line of COM(index + 1) cannot be used, or empty.
+    using PortCheck = std::function<QString(int comIndex)>;
+
     // `devices`: the device each of COM1 .. COM8 stands for, shown beside its name.
+    // A newly chosen port that `portCheck` finds unusable is refused on OK.
     CModemDlg(const ModemValues& values, const std::array<std::string, 8>& devices,
-              QWidget* parent = nullptr);
+              QWidget* parent = nullptr, PortCheck portCheck = {});
 
     const ModemValues& values() const { return m_values; }
     // Takes the values from the controls; stays open on the first bad box.
@@ -50,6 +55,7 @@ private:
     void OnExtensionClicked();
 
     ModemValues m_values;
+    PortCheck m_portCheck;
     QLineEdit* m_extCommand = nullptr;
     QRadioButton* m_pulse = nullptr;
     QRadioButton* m_tone = nullptr;

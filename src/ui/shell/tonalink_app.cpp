@@ -2,10 +2,12 @@
 
 #include "core/app/modem_settings.h"
 #include "core/app/settings_model.h"
+#include "core/app/settings_sip.h"
 #include "platform/desktop_registration.h"
 #include "platform/help_file.h"
 #include "platform/qt_settings_store.h"
 #include "platform/single_instance_guard.h"
+#include "platform/sip_line.h"
 #include "platform/termination_signals.h"
 #include "platform/ui_language.h"
 #include "ui/dialogs/about_dlg.h"
@@ -284,7 +286,11 @@ void CTonalinkApp::showModemAnswers(bool answers) {
 }
 
 void CTonalinkApp::OnModemSettings() {
-    CModemDlg dialog(modemValues(state), state.settings.Ports, mainWindow());
+    CModemDlg dialog(modemValues(state), state.settings.Ports, mainWindow(), [this](int comIndex) {
+        const std::string problem = sipLineProblem(
+            state.settings.Ports[static_cast<std::size_t>(comIndex)], settingsStore());
+        return problem.empty() ? QString() : SipLine::failureText(problem);
+    });
     if (dialog.exec() != QDialog::Accepted)
         return;
     const int written = applyModemValues(state, dialog.values(), [this] {

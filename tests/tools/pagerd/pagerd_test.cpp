@@ -25,15 +25,6 @@ const char* const kBook = "[Ann]\r\nPbType=Test\r\nPbCallNo=111\r\nMsgGroup=1\r\
                           "[Bob]\r\nPbType=Test\r\nPbCallNo=222\r\nMsgGroup=1\r\n"
                           "[Cat]\r\nPbType=Test\r\nPbCallNo=333\r\nMsgGroup=1\r\n";
 
-bool waitFor(const std::function<bool()>& done, int seconds) {
-    for (int i = 0; i < seconds * 100; ++i) {
-        if (done())
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return done();
-}
-
 std::vector<std::string> rows(const fs::path& path) {
     std::istringstream in(readWholeFile(path));
     std::vector<std::string> out;

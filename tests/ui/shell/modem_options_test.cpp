@@ -122,6 +122,23 @@ TEST_F(ModemOptionsTest, AChangedPortIsReopenedAtOnceAndOnlyWhenChanged) {
     EXPECT_EQ(messageBoxes().shown[0].text.toStdString(),
               SerialPort::openFailedText().toStdString());
     EXPECT_FALSE(tonalinkApp().serialPort.isOpen());
+
+    // A SIP line with an account value it cannot use is refused, the dialog stays open.
+    settings().Ports[4] = "sip:127.0.0.1:5";
+    store.writeString("Sip", "Transport", "sctp");
+    messageBoxes().shown.clear();
+    runModal<CModemDlg>(openModemDialog, [](CModemDlg* dialog) {
+        item<QComboBox>(dialog, CModemDlg::kCommPort)->setCurrentIndex(4);
+        typeInto(item(dialog, CModemDlg::kWaitTime), "10");
+        typeInto(item(dialog, CModemDlg::kCutTime), "10");
+        click(dialog, 1);
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ(dialog->focusWidget(), item(dialog, CModemDlg::kCommPort));
+    });
+    ASSERT_EQ(messageBoxes().shown.size(), 1u);
+    EXPECT_EQ(messageBoxes().shown[0].text,
+              SipLine::failureText("[Sip] Transport must be udp, tcp or tls"));
+    EXPECT_EQ(settings().CommPort, 1);
 }
 
 TEST_F(ModemOptionsTest, BoxesAreCheckedInOrderAndTheFirstBadOneKeepsTheFocus) {
