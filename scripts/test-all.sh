@@ -17,3 +17,6 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
     LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp" \
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-asan --output-on-failure -j"$jobs"
+
+# Every reader and editor under libFuzzer for a bounded time (clang, build-fuzz/).
+./scripts/fuzz.sh 120

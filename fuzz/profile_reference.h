@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A slow, plain reading of a profile file by its documented rules, written apart
+// from the indexed reader so the targets can check the reader and the editors
+// against it.
+namespace tonalink::fuzz {
+
+struct ReferenceLine {
+    std::size_t begin = 0;
+    std::size_t end = 0;  // where its line end starts
+    std::size_t next = 0; // the following line
+    std::string_view text;
+};
+
+struct ReferenceKey {
+    std::string name;  // blanks removed
+    std::string value; // blanks removed, quotes kept
+    std::size_t line = 0;
+};
+
+struct ReferenceSection {
+    std::string name;
+    std::size_t nameBegin = 0;
+    std::size_t headerLine = 0; // index into lines
+    std::size_t headerBegin = 0;
+    std::size_t bodyBegin = 0;
+    std::size_t lastKeyEnd = 0;     // after its last line with '=', or bodyBegin
+    std::vector<ReferenceKey> keys; // file order, empty names left out
+};
+
+struct ReferenceProfile {
+    std::vector<ReferenceLine> lines;
+    std::vector<ReferenceSection> sections; // file order
+
+    // The first section of the name, ignoring ASCII case.
+    const ReferenceSection* find(std::string_view name) const;
+    // What a read gives: the first key of the name, quotes removed, cut to 99 bytes.
+    static std::optional<std::string> value(const ReferenceSection* section, std::string_view key);
+    static std::optional<int32_t> number(const ReferenceSection* section, std::string_view key);
+    // Names as the reader lists them: file order, empty ones left out, bounded
+    // by the reader's name buffer.
+    std::vector<std::string> listedNames() const;
+};
+
+ReferenceProfile readReference(std::string_view bytes);
+
+// Every ASCII letter that starts a character in upper case: two names are the
+// same name when their foldings are equal.
+std::string foldName(std::string_view name);
+
+} // namespace tonalink::fuzz
