@@ -4,6 +4,7 @@
 //
 // Input: the phone book to merge into (a length byte and that many bytes), then
 // the CSV file.
+#include "core/common/cp932.h"
 #include "core/pagerdata/callee_csv.h"
 #include "core/pagerdata/phone_book_editing.h"
 #include "fuzz_support.h"
@@ -64,8 +65,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const CalleeCsv csv = parseCalleeCsv(bytes);
     if (csv.refusal != CsvRefusal::None)
         return 0;
-    for (const PhoneBookEntry& row : csv.callees)
+    // A valid UTF-8 file is read as UTF-8: each name is there as written.
+    const bool utf8 = decodeUtf8(bytes).has_value();
+    for (const PhoneBookEntry& row : csv.callees) {
         FUZZ_CHECK(!row.Name.empty() && row.MsgGroup >= 0 && row.MsgGroup <= 4);
+        if (utf8 && row.Name.find('"') == std::string::npos)
+            FUZZ_CHECK(bytes.find(cp932::toUtf8(row.Name).value_or("\n")) != std::string::npos);
+    }
 
     const CalleeCsv again = parseCalleeCsv(calleeCsv(csv.callees));
     FUZZ_CHECK(again.refusal == CsvRefusal::None && again.problems.empty());

@@ -74,6 +74,7 @@ void checkMove(ProfileFile file, std::size_t index, const ReferenceProfile& ref)
         FUZZ_CHECK(index + 1 >= listed.size() || listed[index] + 1 != listed[index + 1]);
         return;
     }
+    FUZZ_CHECK(index + 1 < names.size());
     std::vector<std::string> swapped = names;
     std::swap(swapped[index], swapped[index + 1]);
     FUZZ_CHECK(file.sectionNames() == swapped);
@@ -85,8 +86,8 @@ void checkMove(ProfileFile file, std::size_t index, const ReferenceProfile& ref)
 
 // A name a section header can carry and the reader reads back as written.
 bool holdableName(const std::string& name) {
-    if (name.empty() || name.size() > kCalleeNameMaxBytes || name.front() == ' ' ||
-        name.front() == '\t' || name.back() == ' ' || name.back() == '\t')
+    if (name.empty() || name.size() > kCalleeNameMaxBytes || name.find('\0') != std::string::npos ||
+        name.front() == ' ' || name.front() == '\t' || name.back() == ' ' || name.back() == '\t')
         return false;
     const ReferenceProfile probe = readReference("[" + name + "]\r\n");
     return probe.sections.size() == 1 && probe.sections[0].name == name && probe.lines.size() == 1;

@@ -19,6 +19,33 @@ const std::string& scratchFolder() {
     return folder;
 }
 
+std::optional<std::u32string> decodeUtf8(std::string_view s) {
+    std::u32string out;
+    for (std::size_t i = 0; i < s.size();) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        const int length = b < 0x80         ? 1
+                           : (b >> 5) == 6  ? 2
+                           : (b >> 4) == 14 ? 3
+                           : (b >> 3) == 30 ? 4
+                                            : 0;
+        if (length == 0 || i + static_cast<std::size_t>(length) > s.size())
+            return std::nullopt;
+        char32_t c = length == 1 ? b : b & (0x7F >> length);
+        for (int k = 1; k < length; ++k) {
+            const auto t = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
+            if ((t >> 6) != 2)
+                return std::nullopt;
+            c = (c << 6) | (t & 0x3F);
+        }
+        constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (c < kSmallest[length] || c > 0x10FFFF || (c >= 0xD800 && c < 0xE000))
+            return std::nullopt;
+        out.push_back(c);
+        i += static_cast<std::size_t>(length);
+    }
+    return out;
+}
+
 std::string emptyScratchFolder(const std::string& name) {
     const std::string path = scratchFolder() + "/" + name;
     std::filesystem::remove_all(path);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -49,14 +50,16 @@ public:
         return n;
     }
     std::string text() {
-        const std::size_t length = std::min<std::size_t>(byte(), m_rest.size());
+        const std::size_t wanted = byte();
+        const std::size_t length = std::min(wanted, m_rest.size());
         std::string t(m_rest.substr(0, length));
         m_rest.remove_prefix(length);
         return t;
     }
     // The next stretch (a length byte and that many bytes) as an input of its own.
     FuzzInput sub() {
-        const std::size_t length = std::min<std::size_t>(byte(), m_rest.size());
+        const std::size_t wanted = byte();
+        const std::size_t length = std::min(wanted, m_rest.size());
         FuzzInput part(m_rest.substr(0, length));
         m_rest.remove_prefix(length);
         return part;
@@ -74,6 +77,9 @@ private:
 
     std::string_view m_rest;
 };
+
+// The code points of a valid UTF-8 text; nullopt when it is not valid UTF-8.
+std::optional<std::u32string> decodeUtf8(std::string_view s);
 
 // A folder of this process's own for targets that go through files; removed
 // when the process ends.

@@ -15,7 +15,7 @@ CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWit
     -DTONALINK_FUZZ=ON >/dev/null
 cmake --build build-fuzz -j"$(nproc)"
 
-mapfile -t targets < <(sed -n '/^set(TL_FUZZ_TARGETS/,/^)/{/^    /s/ //gp}' fuzz/CMakeLists.txt)
+mapfile -t targets < <(sed -n '/^set(TL_FUZZ_TARGETS$/,/^)/{/^    /s/ //gp}' fuzz/CMakeLists.txt)
 share=$((total / ${#targets[@]}))
 ((share >= 1)) || share=1
 for name in "${targets[@]}"; do
