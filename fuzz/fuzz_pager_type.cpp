@@ -157,8 +157,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::string name = names.empty() ? std::string() : names[choice % names.size()];
     const std::string otherName =
         names.empty() ? std::string() : names[(choice / 16) % names.size()];
-    const PagerType type = readPagerType(file->section(name));
-    const PagerType other = readPagerType(file->section(otherName));
+    // No name chosen loads no section, even where an unlisted "[]" is there.
+    auto typeNamed = [&](const std::string& n) {
+        return readPagerType(n.empty() ? ProfileSection() : file->section(n));
+    };
+    const PagerType type = typeNamed(name);
+    const PagerType other = typeNamed(otherName);
     checkEntries(type.FormStyles);
     checkEntries(type.FreeWords);
     checkEntries(type.NumberWords);
