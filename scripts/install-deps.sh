@@ -3,9 +3,10 @@
 set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config clang-format clang libclang-rt-14-dev
-    qt6-base-dev qt6-serialport-dev libgl-dev
+    qt6-base-dev qt6-serialport-dev libgl-dev qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
     baresip-core
+    libsqlite3-dev libnet-snpp-perl hylafax-client
     multimon-ng xvfb xauth xdotool x11-apps imagemagick fonts-noto-cjk
 )
 missing=()

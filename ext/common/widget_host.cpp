@@ -1,5 +1,7 @@
 #include "widget_host.h"
 
+#include "platform/qt_translation.h"
+
 #include <QApplication>
 #include <memory>
 
@@ -12,8 +14,10 @@ void runWithWidgetApplication(const char* name, const std::function<void()>& ope
         static char* argv[] = {const_cast<char*>(name), nullptr};
         own = std::make_unique<QApplication>(argc, argv);
     }
-    if (qobject_cast<QApplication*>(QCoreApplication::instance()))
+    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        installQtJapanese(*app);
         open();
+    }
 }
 
 } // namespace tonalink

@@ -1,6 +1,7 @@
 // The program form: pbedit [--dir DIR].
 
 #include "open_editor.h"
+#include "platform/qt_translation.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     QApplication app(argc, argv);
+    tonalink::installQtJapanese(app);
     tonalink::runPbEdit(parser.value(dir).toStdString());
     return 0;
 }

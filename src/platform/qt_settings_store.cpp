@@ -38,12 +38,19 @@ std::optional<std::string> cp932FromQString(const QString& text) {
 } // namespace
 
 QtSettingsStore::QtSettingsStore()
-    : m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                             QStringLiteral("QUILLFERN"),
-                                             QStringLiteral("Tonalink"))) {}
+    : QtSettingsStore(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                                  QStringLiteral("QUILLFERN"),
+                                                  QStringLiteral("Tonalink"))) {}
 
 QtSettingsStore::QtSettingsStore(const QString& filePath)
-    : m_settings(std::make_unique<QSettings>(filePath, QSettings::IniFormat)) {}
+    : QtSettingsStore(std::make_unique<QSettings>(filePath, QSettings::IniFormat)) {}
+
+QtSettingsStore::QtSettingsStore(std::unique_ptr<QSettings> settings)
+    : m_settings(std::move(settings)) {
+    // The file is replaced atomically (a link is written through to its target),
+    // and written in place when its folder takes no new file: never left unsaved.
+    m_settings->setAtomicSyncRequired(false);
+}
 
 QtSettingsStore::~QtSettingsStore() = default;
 

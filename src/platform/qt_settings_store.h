@@ -33,6 +33,8 @@ public:
     QString fileName() const;
 
 private:
+    explicit QtSettingsStore(std::unique_ptr<QSettings> settings);
+
     std::unique_ptr<QSettings> m_settings;
 };
 

@@ -6,12 +6,18 @@ namespace tonalink {
 namespace {
 
 constexpr int kWriteWaitMs = 1000;
-constexpr char kResetLine[] = "ATZ0\r\n";
+constexpr int kAnswerWaitMs = 2000;
+// The modem's input queue: what piles up beyond it between two reads waits in the driver.
+constexpr qint64 kReadBufferBytes = 4096;
 
 } // namespace
 
-SerialPort::SerialPort(FailureHandler onFailure) : m_onFailure(std::move(onFailure)) {
-    QObject::connect(&m_port, &QSerialPort::readyRead, &m_port, [this] { m_port.readAll(); });
+SerialPort::SerialPort(FailureHandler onFailure, AnswerHandler onAnswer)
+    : m_onFailure(std::move(onFailure)), m_onAnswer(std::move(onAnswer)) {
+    m_port.setReadBufferSize(kReadBufferBytes);
+    QObject::connect(&m_port, &QSerialPort::readyRead, &m_port, [this] { readReplies(); });
+    m_answerCheck.setSingleShot(true);
+    QObject::connect(&m_answerCheck, &QTimer::timeout, &m_port, [this] { checkAnswered(); });
 }
 
 SerialPort::~SerialPort() {
@@ -36,11 +42,14 @@ int SerialPort::open(int comIndex, const std::array<std::string, 8>& devices) {
             m_onFailure(kOpenFailedText);
         return 0;
     }
-    writeLine(kResetLine);
+    m_replies = ModemReplies();
+    m_answerCheck.start(kAnswerWaitMs);
+    writeLine(resetLine());
     return 1;
 }
 
 void SerialPort::close() {
+    m_answerCheck.stop();
     if (!m_port.isOpen())
         return;
     // A pseudo-terminal has no DTR line and reports the call as unsupported.
@@ -56,6 +65,8 @@ bool SerialPort::writeLine(const std::string& line) {
     // A line still queued after its wait is abandoned, so lines never run together late.
     if (m_port.bytesToWrite() > 0)
         m_port.clear(QSerialPort::Output);
+    // Before the bytes go: a reply read while the write is awaited answers this line.
+    m_replies.commandWritten(line);
     if (m_port.write(line.data(), static_cast<qint64>(line.size())) <= 0) {
         m_port.clearError();
         return false;
@@ -71,6 +82,35 @@ bool SerialPort::writeLine(const std::string& line) {
         m_port.error() == QSerialPort::ResourceError || m_port.error() == QSerialPort::WriteError;
     m_port.clearError();
     return !failed;
+}
+
+void SerialPort::readReplies() {
+    std::optional<std::string> fault;
+    char buffer[512];
+    for (qint64 got; (got = m_port.read(buffer, sizeof buffer)) > 0;) {
+        std::optional<std::string> reply =
+            m_replies.feed(std::string_view(buffer, static_cast<std::size_t>(got)));
+        if (!fault)
+            fault = std::move(reply);
+    }
+    if (m_silent && m_replies.answeredSinceReset()) {
+        m_silent = false;
+        if (m_onAnswer)
+            m_onAnswer(true);
+    }
+    // From the event loop, never from inside a write that awaits its bytes (where
+    // replies are read too): the call the fault ends writes its hang-up line.
+    if (fault)
+        QMetaObject::invokeMethod(
+            &m_port, [this, reason = *fault] { reportFault(reason); }, Qt::QueuedConnection);
+}
+
+void SerialPort::checkAnswered() {
+    if (!m_port.isOpen() || m_replies.answeredSinceReset())
+        return;
+    m_silent = true;
+    if (m_onAnswer)
+        m_onAnswer(false);
 }
 
 } // namespace tonalink

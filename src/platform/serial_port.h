@@ -1,26 +1,34 @@
 #pragma once
 
 #include "core/modem/line_sink.h"
+#include "core/modem/modem_replies.h"
 
 #include <QSerialPort>
 #include <QString>
+#include <QTimer>
 #include <array>
 #include <functional>
 #include <string>
 
 namespace tonalink {
 
-// The modem's serial port: 2400 baud, 8N1, no flow control. Only ever written
-// to; what the modem answers is read and dropped so it cannot pile up.
+// The modem's serial port: 2400 baud, 8N1, no flow control. What the modem
+// answers is read but never waited for: a reply that fails the part under way is
+// reported as the line's fault, with the reply as its reason.
 class SerialPort final : public LineSink {
 public:
     // Receives the text to show when the port cannot be opened.
     using FailureHandler = std::function<void(const QString& message)>;
+    // Told false when nothing but silence followed the reset line for 2 s after
+    // the port opened, then true should a reply come after all. Sends go on either
+    // way: a modem may have its replies switched off.
+    using AnswerHandler = std::function<void(bool answers)>;
 
     static inline const QString kOpenFailedText =
         QStringLiteral("COMポートがオープンできません\n設定を変更し再起動してください。");
+    static inline const QString kNoAnswerText = QStringLiteral("モデムが応答しません");
 
-    explicit SerialPort(FailureHandler onFailure);
+    explicit SerialPort(FailureHandler onFailure, AnswerHandler onAnswer = {});
     ~SerialPort() override;
 
     // Opens COM(index + 1) at devices[index] and writes the reset line. Returns 1,
@@ -35,8 +43,15 @@ public:
     bool writeLine(const std::string& line) override;
 
 private:
+    void readReplies();
+    void checkAnswered();
+
     FailureHandler m_onFailure;
+    AnswerHandler m_onAnswer;
     QSerialPort m_port;
+    ModemReplies m_replies;
+    QTimer m_answerCheck;
+    bool m_silent = false; // silence was reported and no reply came since
 };
 
 } // namespace tonalink

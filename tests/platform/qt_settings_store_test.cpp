@@ -1,8 +1,12 @@
+#include "child_process.h"
 #include "core/app/settings_model.h"
 #include "platform/qt_settings_store.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <fstream>
 #include <gtest/gtest.h>
 
 using namespace tonalink;
@@ -34,6 +38,26 @@ protected:
 
 TEST_F(QtSettingsStoreTest, TheUserStoreLivesUnderTheCompanyFolder) {
     EXPECT_TRUE(QtSettingsStore().fileName().endsWith(QStringLiteral("/QUILLFERN/Tonalink.ini")));
+}
+
+TEST_F(QtSettingsStoreTest, WritesThroughALinkAndIntoAFolderThatTakesNoNewFile) {
+    for (const bool link : {true, false}) {
+        const QString real = dir.filePath(QStringLiteral("real/Tonalink.ini"));
+        QDir(dir.path()).mkdir(QStringLiteral("real"));
+        std::ofstream(real.toStdString()) << "[Setting]\n";
+        QFile::link(real, path());
+        QFile::setPermissions(dir.path(), QFile::Permissions(0x7777));
+        QFile::setPermissions(real, QFile::Permissions(0x6666));
+        QFile::setPermissions(QFileInfo(real).path(), QFile::Permissions(link ? 0x7777 : 0x5555));
+        EXPECT_TRUE(test::asUnprivilegedUser([&] {
+            QtSettingsStore store(link ? path() : real);
+            store.writeInt("Setting", "CommPort", link ? 3 : 4);
+            return store.sync();
+        }));
+        QFile::setPermissions(QFileInfo(real).path(), QFile::Permissions(0x7777));
+        EXPECT_TRUE(readFile().contains(link ? "CommPort=3" : "CommPort=4")) << readFile().data();
+        EXPECT_TRUE(QFileInfo(path()).isSymLink());
+    }
 }
 
 TEST_F(QtSettingsStoreTest, MissingFileYieldsTheDefaults) {

@@ -76,6 +76,19 @@ int ChildProcess::wait(std::chrono::milliseconds timeout) {
     return -1;
 }
 
+bool asUnprivilegedUser(const std::function<bool()>& act) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        constexpr uid_t kNobody = 65534;
+        if (::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
+            ::_exit(2);
+        ::_exit(act() ? 0 : 1);
+    }
+    int status = 0;
+    return pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
+}
+
 RunResult run(std::vector<std::string> argv, const std::map<std::string, std::string>& env,
               std::chrono::milliseconds timeout) {
     ChildProcess child(std::move(argv), env);

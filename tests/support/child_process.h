@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 #include <sys/types.h>
@@ -37,6 +38,10 @@ struct RunResult {
     std::string out;
     std::string err;
 };
+
+// Runs `act` in a child process, as the user nobody when the test runs as root,
+// whom permissions do not bind; true when it returned true.
+bool asUnprivilegedUser(const std::function<bool()>& act);
 
 // Runs a program to its end (at most `timeout`).
 RunResult run(std::vector<std::string> argv, const std::map<std::string, std::string>& env = {},

@@ -34,5 +34,6 @@ int runBook(const CliContext& ctx, const std::vector<std::string>& args);
 int runShortcut(const CliContext& ctx, const std::vector<std::string>& args);
 int runEncode(const CliContext& ctx, const std::vector<std::string>& args);
 int runSend(const CliContext& ctx, const std::vector<std::string>& args);
+int runQueue(const CliContext& ctx, const std::vector<std::string>& args);
 
 } // namespace tonalink::cli

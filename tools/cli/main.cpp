@@ -15,7 +15,7 @@ struct NamedCommand {
 
 constexpr NamedCommand kCommands[] = {
     {"types", runTypes},   {"book", runBook}, {"shortcut", runShortcut},
-    {"encode", runEncode}, {"send", runSend},
+    {"encode", runEncode}, {"send", runSend}, {"queue", runQueue},
 };
 
 constexpr std::string_view kUsage =
@@ -28,7 +28,11 @@ constexpr std::string_view kUsage =
     "         [--custom1 C] [--custom2 C] [--custom3 C] TEXT\n"
     "  send (--entry NAME | --type NAME --call-number N [--centre-number N]\n"
     "        [--password P] | --group 1-4) [--mode 0-3] [--port DEVICE]\n"
-    "        [--at HH:MM] TEXT\n";
+    "        [--at HH:MM] TEXT\n"
+    "  send --via HOST:PORT (--entry NAME | --group 1-4) [--at HH:MM] TEXT\n"
+    "                              queue the page at a running tonalink-pagerd over SNPP\n"
+    "  queue [--json] [--queue FILE]  the paging daemon's queue (default DIR/pages.sqlite)\n"
+    "  queue (cancel | retry) JOBID [--queue FILE]\n";
 
 } // namespace
 

@@ -8,6 +8,7 @@
 #include "core/app/reserve_time.h"
 #include "core/common/cp932.h"
 #include "send_session.h"
+#include "snpp_client.h"
 
 #include <algorithm>
 #include <variant>
@@ -76,15 +77,17 @@ int applyCallee(const CliContext& ctx, const ParsedArgs& args, ProgramState& sta
     return kExitOk;
 }
 
+// The same facts the window's broadcast reports for a member not sent.
 const char* outcomeName(const SendResult& result) {
-    switch (result.failure) {
-    case SendFailure::None:
-        return result.outcome == SendOutcome::Sent ? "sent" : "cancelled";
-    case SendFailure::NotEncodable:
+    switch (memberOutcome(result)) {
+    case MemberOutcome::Sent:
+        return "sent";
+    case MemberOutcome::Cancelled:
+        return "cancelled";
+    case MemberOutcome::NotEncodable:
         return "not encodable";
-    case SendFailure::PortNotOpen:
-    case SendFailure::NoTimer:
-    case SendFailure::LineFailed:
+    case MemberOutcome::NotStarted:
+    case MemberOutcome::LineFailed:
         break;
     }
     return "failed";
@@ -110,8 +113,6 @@ int sendOnce(const CliContext& ctx, SendSession& session) {
         ctx.err << "tonalink-cli: the message cannot be sent with this pager type\n";
     else if (result.failure == SendFailure::NoTimer)
         ctx.err << "tonalink-cli: the call could not start\n";
-    else if (result.failure == SendFailure::LineFailed)
-        ctx.err << "tonalink-cli: the line failed during the call\n";
     if (result.failure == SendFailure::None || result.failure == SendFailure::LineFailed)
         ctx.err << (result.outcome == SendOutcome::Sent ? kSendFinished : kSendCancelled) << "\n";
     return exitCodeOf(result);
@@ -170,12 +171,14 @@ int runSend(const CliContext& ctx, const std::vector<std::string>& args) {
     std::string error;
     auto parsed = ParsedArgs::parse(args,
                                     {"entry", "type", "call-number", "centre-number", "password",
-                                     "mode", "port", "group", "at"},
+                                     "mode", "port", "group", "at", "via"},
                                     &error);
     if (!parsed)
         return ctx.usage(error);
     if (parsed->positionals().size() != 1)
         return ctx.usage("send needs one TEXT");
+    if (parsed->has("via"))
+        return submitViaSnpp(ctx, *parsed, parsed->positionals()[0]);
     std::optional<int> mode = parseIntInRange(parsed->value("mode").value_or("0"), 0, 3);
     if (!mode)
         return ctx.usage("--mode must be 0, 1, 2 or 3");

@@ -16,9 +16,13 @@ constexpr int kTimeCheckMs = 10000;
 } // namespace
 
 SendSession::SendSession(const CliContext& ctx, ProgramState& state)
-    : m_ctx(ctx), m_state(state), m_port(state.settings, [&ctx](const QString& text) {
-          ctx.err << text.toStdString() << "\n";
-      }) {
+    : m_ctx(ctx), m_state(state),
+      m_port(
+          state.settings, [&ctx](const QString& text) { ctx.err << text.toStdString() << "\n"; },
+          [&ctx](bool answers) {
+              if (!answers)
+                  ctx.err << SerialPort::kNoAnswerText.toStdString() << "\n";
+          }) {
     const Settings& settings = state.settings;
     QtSettingsStore store;
     m_port.open(settings.CommPort, settings.Ports, store);
@@ -82,7 +86,13 @@ SendResult SendSession::send(SendJob::Kind kind) {
         loop.exec();
         m_job = nullptr;
     }
-    return job->result().value_or(SendResult{SendOutcome::Cancelled, SendFailure::None, {}});
+    const SendResult result =
+        job->result().value_or(SendResult{SendOutcome::Cancelled, SendFailure::None, {}});
+    if (result.failure == SendFailure::LineFailed)
+        m_ctx.err << "tonalink-cli: the line failed during the call"
+                  << (result.lineReason.empty() ? "" : ": " + cp932::toUtf8Lossy(result.lineReason))
+                  << "\n";
+    return result;
 }
 
 } // namespace tonalink::cli

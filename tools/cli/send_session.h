@@ -33,7 +33,8 @@ public:
     // Checks now and then every 10 s until the local time has that hour and
     // minute; false when a signal ended the wait.
     bool waitUntil(const ReserveTime& target);
-    // One send of the current send fields; the job's result.
+    // One send of the current send fields; the job's result. A line failure is told
+    // on stderr with what the line said.
     SendResult send(SendJob::Kind kind);
 
 private:

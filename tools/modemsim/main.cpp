@@ -1,11 +1,13 @@
 // tonalink-modemsim: a stand-in Hayes modem on a pseudo-terminal. It answers OK
-// to every command line, logs each line with a timestamp as JSON lines and can
-// render the dialled tones into a WAV file.
+// to every command line, or what --reply gives for lines that start a certain
+// way, logs each line with a timestamp as JSON lines and can render the dialled
+// tones into a WAV file.
 
 #include "audio_track.h"
+#include "core/common/cp932.h"
 #include "core/common/file_io.h"
+#include "core/common/line_splitter.h"
 #include "json_log.h"
-#include "line_splitter.h"
 #include "pty_link.h"
 #include "wav_writer.h"
 
@@ -25,27 +27,64 @@ using namespace tonalink::modemsim;
 namespace {
 
 constexpr char kUsage[] =
-    "usage: tonalink-modemsim [--log FILE] [--wav FILE] LINK\n"
+    "usage: tonalink-modemsim [--log FILE] [--wav FILE] [--reply PREFIX=REPLY]... LINK\n"
     "  LINK        path made a symbolic link to the simulated modem's device\n"
     "  --log FILE  append the received lines to FILE instead of stdout\n"
-    "  --wav FILE  at exit, write the dialled tones to FILE (22050 Hz WAV)\n";
+    "  --wav FILE  at exit, write the dialled tones to FILE (22050 Hz WAV)\n"
+    "  --reply PREFIX=REPLY\n"
+    "              answer REPLY instead of OK to a line that starts with PREFIX\n"
+    "              (ASCII case ignored; the first --reply that matches wins; the\n"
+    "              last '=' splits). An empty REPLY answers nothing, an empty\n"
+    "              PREFIX matches every line. Examples: --reply ATDT123=BUSY,\n"
+    "              --reply ATD='NO DIALTONE', --reply = (a modem that never answers)\n";
+
+// Beyond these a --reply is refused: no modem says more, and no test needs more.
+constexpr std::size_t kMaxReplies = 32;
+constexpr std::size_t kMaxReplyText = 64;
+// A modem's command buffer is far smaller; longer lines are logged cut.
+constexpr std::size_t kMaxCommandLine = 4096;
+
+struct Reply {
+    std::string prefix;
+    std::string text;
+};
 
 struct Options {
     std::string link;
     std::string logPath;
     std::string wavPath;
+    std::vector<Reply> replies;
 };
+
+// PREFIX=REPLY, split at the last '=' (a prefix such as "AT#STX=" holds one).
+std::optional<Reply> parseReply(const std::string& arg) {
+    const std::size_t split = arg.rfind('=');
+    if (split == std::string::npos || arg.size() - split - 1 > kMaxReplyText ||
+        split > kMaxCommandLine)
+        return std::nullopt;
+    Reply reply{arg.substr(0, split), arg.substr(split + 1)};
+    // Each reply is one line.
+    if (reply.text.find_first_of("\r\n") != std::string::npos)
+        return std::nullopt;
+    return reply;
+}
 
 std::optional<Options> parseOptions(int argc, char** argv) {
     Options options;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if ((arg == "--log" || arg == "--wav") && i + 1 < argc)
+        if ((arg == "--log" || arg == "--wav") && i + 1 < argc) {
             (arg == "--log" ? options.logPath : options.wavPath) = argv[++i];
-        else if (!arg.empty() && arg[0] != '-' && options.link.empty())
+        } else if (arg == "--reply" && i + 1 < argc && options.replies.size() < kMaxReplies) {
+            std::optional<Reply> reply = parseReply(argv[++i]);
+            if (!reply)
+                return std::nullopt;
+            options.replies.push_back(std::move(*reply));
+        } else if (!arg.empty() && arg[0] != '-' && options.link.empty()) {
             options.link = arg;
-        else
+        } else {
             return std::nullopt;
+        }
     }
     if (options.link.empty())
         return std::nullopt;
@@ -77,8 +116,8 @@ int64_t nowMs() {
 
 class Modem {
 public:
-    Modem(int master, std::FILE* log, bool recordAudio)
-        : m_master(master), m_log(log), m_recordAudio(recordAudio) {}
+    Modem(int master, std::FILE* log, bool recordAudio, std::vector<Reply> replies)
+        : m_master(master), m_log(log), m_recordAudio(recordAudio), m_replies(std::move(replies)) {}
 
     // False when the pseudo-terminal failed.
     bool serviceInput() {
@@ -86,29 +125,42 @@ public:
         const ssize_t n = ::read(m_master, buffer, sizeof buffer);
         if (n < 0)
             return errno == EAGAIN || errno == EINTR;
-        for (const std::string& line : m_splitter.feed({buffer, static_cast<std::size_t>(n)}))
-            handleLine(line);
+        m_splitter.feed({buffer, static_cast<std::size_t>(n)},
+                        [this](std::string_view line) { handleLine(line); });
         return true;
     }
 
     const AudioTrack& audio() const { return m_audio; }
 
 private:
-    void handleLine(const std::string& line) {
+    void handleLine(std::string_view line) {
         std::fputs(jsonLogRecord(nowMs(), line).c_str(), m_log);
         std::fflush(m_log);
         if (m_recordAudio && !m_audio.addLine(line) && !m_audioFullReported) {
             std::fputs("tonalink-modemsim: audio limit reached, later tones left out\n", stderr);
             m_audioFullReported = true;
         }
-        [[maybe_unused]] ssize_t n = ::write(m_master, "OK\r\n", 4);
+        const std::string answer = answerTo(line);
+        [[maybe_unused]] ssize_t n = ::write(m_master, answer.data(), answer.size());
+    }
+
+    // What a modem with verbal result codes and no echo sends back.
+    std::string answerTo(std::string_view line) const {
+        for (const Reply& reply : m_replies) {
+            if (line.size() >= reply.prefix.size() &&
+                tonalink::cp932::equalIgnoringAsciiCase(line.substr(0, reply.prefix.size()),
+                                                        reply.prefix))
+                return reply.text.empty() ? std::string() : reply.text + "\r\n";
+        }
+        return "OK\r\n";
     }
 
     int m_master;
     std::FILE* m_log;
     bool m_recordAudio;
     bool m_audioFullReported = false;
-    LineSplitter m_splitter;
+    std::vector<Reply> m_replies;
+    tonalink::LineSplitter m_splitter{kMaxCommandLine};
     AudioTrack m_audio;
 };
 
@@ -162,7 +214,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "tonalink-modemsim: %s -> %s\n", options->link.c_str(),
                  pty->slavePath().c_str());
 
-    Modem modem(pty->masterFd(), log, !options->wavPath.empty());
+    Modem modem(pty->masterFd(), log, !options->wavPath.empty(), options->replies);
     const bool served = serve(modem, pty->masterFd());
     if (!served)
         std::perror("tonalink-modemsim: pseudo-terminal");

@@ -54,6 +54,21 @@ EncoderInput encoderInput(const ProgramState& state) {
                         send.CallPassword};
 }
 
+MemberOutcome memberOutcome(const SendResult& result) {
+    switch (result.failure) {
+    case SendFailure::None:
+        return result.outcome == SendOutcome::Sent ? MemberOutcome::Sent : MemberOutcome::Cancelled;
+    case SendFailure::NotEncodable:
+        return MemberOutcome::NotEncodable;
+    case SendFailure::PortNotOpen:
+    case SendFailure::NoTimer:
+        return MemberOutcome::NotStarted;
+    case SendFailure::LineFailed:
+        break;
+    }
+    return MemberOutcome::LineFailed;
+}
+
 SendJob::SendJob(ProgramState& state, LineSink& line, TimerHost& timers, Display display, Kind kind)
     : m_kind(kind), m_state(state), m_line(line), m_display(std::move(display)) {
     CallSequence::Hooks hooks;
@@ -149,6 +164,8 @@ void SendJob::failedToStart(SendFailure why) {
 }
 
 void SendJob::addLogRecord(const std::string& number, int cancelled) {
+    if (m_display.recording)
+        m_display.recording(cancelled != 1);
     const CallState& call = m_state.callState;
     LogRecordContext context{m_state.phoneBook.PbEntryName, m_state.pagerTypes.PagerTypeName,
                              m_state.encoder.PartStarts, call.m_nSentPart, call.m_strSentCommand};

@@ -47,6 +47,16 @@ struct SendResult {
     std::string lineReason;
 };
 
+// What became of one send, in the words a broadcast reports its members with.
+enum class MemberOutcome {
+    Sent,
+    Cancelled,    // by the user, or a timer refused during the call
+    NotEncodable, // the message cannot go to this pager type
+    NotStarted,   // the port was not open or the first timer refused: nothing written
+    LineFailed,   // the line failed during the call (SendResult::lineReason says how)
+};
+MemberOutcome memberOutcome(const SendResult& result);
+
 // One send of the current message from start to outcome, the same for every
 // sender: builds the send commands, runs the call part after part on the timers,
 // writes every log record (each part as it goes out, the last one when all went
@@ -62,6 +72,9 @@ public:
         std::function<void(const std::string& text)> showWarning;
         // The call ended; not called when start() fails.
         std::function<void(const SendResult& result)> finished;
+        // Just before a record goes to the send log: partSent for a part that went
+        // out, false for a broadcast member's cancelled record.
+        std::function<void(bool partSent)> recording;
     };
 
     // How the job logs the outcome. A single send logs the last part when all went
@@ -76,6 +89,9 @@ public:
     // Builds the commands and starts the call; false when it cannot start, and
     // result() tells why. Nothing is written or logged then. A job runs once.
     bool start();
+    // Before start(): resumes a message whose first `count` parts (in sending
+    // order) went out earlier; start() fails when no part is left.
+    void skipParts(int32_t count) { m_sequence->skipParts(count); }
     void onTimer(int id);
     void redial();
     void cancel();

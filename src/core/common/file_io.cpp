@@ -25,6 +25,30 @@ bool requireRegular(const struct stat& st) {
     return S_ISREG(st.st_mode);
 }
 
+// Data files are far smaller; a larger file is not overwritten without a copy.
+constexpr std::size_t kMaxInPlaceBytes = 64 * 1024 * 1024;
+
+// For a folder that takes no new file: the new bytes over the old ones, which go
+// back if the write fails half way. errno tells why it failed.
+bool overwriteInPlace(const std::string& path, std::string_view bytes) {
+    errno = EFBIG; // what stays when the file is too large to keep a copy of
+    const std::optional<std::string> old = readFileBounded(path, kMaxInPlaceBytes);
+    const int fd = old ? openRegularFile(path, O_WRONLY) : -1;
+    if (fd < 0)
+        return false;
+    const auto put = [fd](std::string_view content) {
+        return ::lseek(fd, 0, SEEK_SET) == 0 && writeAll(fd, content) &&
+               ::ftruncate(fd, static_cast<off_t>(content.size())) == 0 && ::fsync(fd) == 0;
+    };
+    const bool ok = put(bytes);
+    const int why = errno;
+    if (!ok)
+        put(*old);
+    ::close(fd);
+    errno = why;
+    return ok;
+}
+
 mode_t currentUmask() {
     mode_t mask = ::umask(0);
     ::umask(mask);
@@ -98,16 +122,45 @@ std::optional<std::string> readFileBounded(const std::string& path, std::size_t 
     return out;
 }
 
+std::optional<std::string> followLinks(const std::string& path) {
+    namespace fs = std::filesystem;
+    fs::path current(path);
+    std::error_code ec;
+    for (int depth = 0; depth < 40; ++depth) {
+        if (!fs::is_symlink(current, ec))
+            return current.string();
+        const fs::path target = fs::read_symlink(current, ec);
+        if (ec)
+            return std::nullopt;
+        current = target.is_absolute() ? target : current.parent_path() / target;
+    }
+    return std::nullopt;
+}
+
 bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
+    // Errors name the path as given; the work is done on the link's target.
+    const std::optional<std::string> followed = followLinks(path);
+    if (!followed) {
+        errno = ELOOP;
+        setError(error, path);
+        return false;
+    }
+    const std::string& target = *followed;
     struct stat st {};
-    const bool exists = ::stat(path.c_str(), &st) == 0;
+    const bool exists = ::stat(target.c_str(), &st) == 0;
     // rename() would put the file in place of a FIFO or a device.
     if (exists && !requireRegular(st)) {
         setError(error, path);
         return false;
     }
-    std::string tmp = path + ".tmpXXXXXX";
+    std::string tmp = target + ".tmpXXXXXX";
     int fd = ::mkostemp(tmp.data(), O_CLOEXEC);
+    if (fd < 0 && exists && (errno == EACCES || errno == EPERM)) {
+        const bool written = overwriteInPlace(target, bytes);
+        if (!written)
+            setError(error, path);
+        return written;
+    }
     if (fd < 0) {
         setError(error, path);
         return false;
@@ -124,7 +177,7 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes, std::s
         setError(error, path);
         ok = false;
     }
-    if (ok && ::rename(tmp.c_str(), path.c_str()) != 0) {
+    if (ok && ::rename(tmp.c_str(), target.c_str()) != 0) {
         setError(error, path);
         ok = false;
     }

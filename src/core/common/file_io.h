@@ -20,9 +20,17 @@ int openRegularFile(const std::string& path, int flags, mode_t mode = 0,
 std::optional<std::string> readFileBounded(const std::string& path, std::size_t maxBytes,
                                            std::string* error = nullptr);
 
+// The file `path` names once symbolic links are followed (relative targets from
+// the link's folder), whether or not that file exists yet; `path` itself when it is
+// no link. Nothing for a chain of links that does not end.
+std::optional<std::string> followLinks(const std::string& path);
+
 // Replaces `path` with `bytes` through a temporary file in the same folder and a
-// rename, so readers see either the old or the new file, never a torn one. A
-// `path` that exists and is not a regular file is refused, never replaced.
+// rename, so readers see either the old or the new file, never a torn one. A link
+// is written through: its target is replaced, in the target's folder. When that
+// folder takes no new file but the file may be written, the file is overwritten in
+// place and its old bytes put back if that fails. A `path` that exists and is not
+// a regular file is refused, never replaced.
 bool writeFileAtomically(const std::string& path, std::string_view bytes,
                          std::string* error = nullptr);
 

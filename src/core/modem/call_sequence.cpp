@@ -51,7 +51,10 @@ int32_t CallSequence::start(const BuildSendCommandsFn& buildSendCommands) {
         dialledNumber(m_settings.PbOrPhsSw, m_settings.CallNumber, m_settings.CentreNumber));
 
     m_bReverse = m_settings.MsgSendC == 1 && m_settings.MsgJoinSw != 1;
-    m_nPart = m_bReverse ? m_lastPart : 0;
+    if (m_skipParts < 0 || m_skipParts > m_lastPart) {
+        return kDialogNotCreated;
+    }
+    m_nPart = m_bReverse ? m_lastPart - m_skipParts : m_skipParts;
 
     const std::string ext = extCommandLine(m_settings.ExtCommand);
     if (!ext.empty() && !m_modem.writeLine(ext)) {

@@ -55,6 +55,10 @@ public:
     // commands cannot be built (nothing written), the extra command cannot be
     // written or the first timer is refused; else 0 and the call runs.
     int32_t start(const BuildSendCommandsFn& buildSendCommands);
+    // Before start(): the first `count` parts in sending order already went out
+    // in an earlier call of the same message, and are not sent again. A call with
+    // no part left is not created.
+    void skipParts(int32_t count) { m_skipParts = count; }
 
     void onTimer(int id);
     void redial();
@@ -107,6 +111,7 @@ private:
     std::string m_number;    // dialled number, cleaned for the dial string
     std::string m_cancelCmd; // MsgCancelCmd, cleaned likewise
     int32_t m_nPart = 0;
+    int32_t m_skipParts = 0;
     bool m_bReverse = false;
     bool m_running = false;
     bool m_advanceOwed = false;

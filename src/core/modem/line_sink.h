@@ -26,8 +26,9 @@ public:
 
 protected:
     void reportFault(const std::string& reason) {
-        if (m_onFault)
-            m_onFault(reason);
+        // A copy: the call the fault ends clears the handler while it runs.
+        if (FaultHandler handler = m_onFault)
+            handler(reason);
     }
 
 private:

@@ -7,6 +7,9 @@ namespace tonalink {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::string_view kDialTone = "ATDT";
+constexpr std::string_view kDialPulse = "ATDP";
+constexpr std::string_view kSendText = "AT#STX=";
 constexpr int32_t kMaxExtraPauseCommas = 128;
 
 bool isLineBreak(char c) {
@@ -74,15 +77,27 @@ std::string dialLine(const DialLineOptions& options, int32_t WaitTime, std::stri
         }
         text += dialStringValue(codes);
     }
-    return withLineEnd((pulse ? "ATDP" : "ATDT") + text + ';');
+    return withLineEnd(std::string(pulse ? kDialPulse : kDialTone) + text + ';');
 }
 
 std::string codeLine(int32_t KeitaiSw, std::string_view codes) {
-    return withLineEnd((KeitaiSw == 1 ? "AT#STX=" : "ATDT") + dialStringValue(codes) + ';');
+    return withLineEnd(std::string(KeitaiSw == 1 ? kSendText : kDialTone) + dialStringValue(codes) +
+                       ';');
 }
 
 std::string hangUpLine() {
     return withLineEnd("ATE1V1Q0H0");
+}
+
+CommandKind commandKind(std::string_view line) {
+    if (line == resetLine())
+        return CommandKind::Reset;
+    if (line == hangUpLine())
+        return CommandKind::HangUp;
+    // Every dial line and code line starts "ATD" ("ATDT", "ATDP") or "AT#STX=".
+    if (line.starts_with(kDialTone.substr(0, 3)) || line.starts_with(kSendText))
+        return CommandKind::Call;
+    return CommandKind::Other;
 }
 
 int32_t holdTime(int32_t DefaultOffTime, int32_t CutTime) {

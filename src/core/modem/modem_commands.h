@@ -36,6 +36,12 @@ std::string dialLine(const DialLineOptions& options, int32_t WaitTime, std::stri
 std::string codeLine(int32_t KeitaiSw, std::string_view codes);
 std::string hangUpLine();
 
+// What a written line asks of the modem, by its text: the reset and hang-up lines
+// as written above, a dial or code line ("ATD...", "AT#STX="), or anything else
+// (the user's extra command).
+enum class CommandKind { Reset, HangUp, Call, Other };
+CommandKind commandKind(std::string_view line);
+
 // Seconds the line is held after a code line: DefaultOffTime + CutTime, kept
 // within the int32_t range.
 int32_t holdTime(int32_t DefaultOffTime, int32_t CutTime);

@@ -175,7 +175,8 @@ void SendLog::clearJournal() {
 }
 
 bool SendLog::FlushLog() {
-    const std::string path = logPath();
+    // A link to a log that does not exist yet creates it where the link points.
+    const std::string path = followLinks(logPath()).value_or(logPath());
     bool created = false;
     int fd = openRegularFile(path, O_WRONLY | O_APPEND);
     // Only a missing file is created: a file that exists but cannot be opened is

@@ -1,6 +1,7 @@
 #include "ui/dialogs/call_dlg.h"
 
 #include "core/app/program_state.h"
+#include "core/modem/call_status.h"
 #include "core/modem/dialog_result.h"
 #include "platform/qt_timer_host.h"
 #include "ui/widgets/dialog_units.h"
@@ -43,7 +44,8 @@ QPushButton* makeButton(QWidget* parent, int id, const QString& text) {
 
 CCallDlg::CCallDlg(ProgramState& state, LineSink& line, const TimerHostFactory& makeTimers,
                    QWidget* parent, SendJob::Kind kind)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_state(state) {
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_state(state),
+      m_kind(kind) {
     setWindowTitle(QStringLiteral("呼 出"));
     setFont(dialogFont(9));
 
@@ -107,7 +109,12 @@ int CCallDlg::exec() {
     if (!m_job->start())
         return kDialogNotCreated;
     OnInitDialog();
-    return QDialog::exec();
+    const int result = QDialog::exec();
+    // A broadcast names its members that failed once, at its end.
+    const std::optional<SendResult> outcome = m_job->result();
+    if (m_kind == SendJob::Kind::Single && outcome && outcome->failure == SendFailure::LineFailed)
+        messageBox(fromCp932(lineFailureText(outcome->lineReason)), MsgIcon::Exclamation);
+    return result;
 }
 
 void CCallDlg::reject() {

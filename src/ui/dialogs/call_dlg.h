@@ -25,6 +25,7 @@ TimerHostFactory qtTimerHostFactory();
 // progress and forwards Redial and Cancel. exec() returns IDOK when every part
 // went out, IDCANCEL when the call was cancelled or failed, and kDialogNotCreated
 // (-1) without showing anything when the job could not start; result() tells why.
+// A single send that the line ended is told which reply ended it, after the window closes.
 class CCallDlg : public QDialog {
     Q_OBJECT
 public:
@@ -54,6 +55,7 @@ private:
     void showStatus(CallStatus status);
 
     const ProgramState& m_state;
+    SendJob::Kind m_kind;
     std::unique_ptr<TimerHost> m_timers;
     std::unique_ptr<SendJob> m_job;
     QLabel* m_entryName = nullptr;

@@ -7,8 +7,9 @@
 #include <QLineEdit>
 
 namespace tonalink {
-std::optional<std::string> takeText(QLineEdit* edit) {
-    std::optional<std::string> bytes = toCp932(edit->text());
+std::optional<std::string> takeText(QLineEdit* edit, bool exactly) {
+    std::optional<std::string> bytes =
+        exactly ? toCp932Exactly(edit->text()) : toCp932(edit->text());
     if (!bytes) {
         messageBox(kUnusableCharacterText, MsgIcon::Exclamation);
         edit->setFocus();

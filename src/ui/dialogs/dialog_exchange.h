@@ -15,8 +15,9 @@ inline const QString kUnusableCharacterText = QStringLiteral("使用できない
 
 // The box's text as CP932 bytes, taken when a dialog is closed with OK. Text that
 // cannot be held is reported, the box gets the focus with its text selected, and
-// nothing is returned, so the dialog stays open.
-std::optional<std::string> takeText(QLineEdit* edit);
+// nothing is returned, so the dialog stays open. With `exactly`, text that would
+// come back changed (a file's path) is refused the same way.
+std::optional<std::string> takeText(QLineEdit* edit, bool exactly = false);
 
 // A check box as the program's switches hold it: 1 checked, 0 not.
 void setCheck(QCheckBox* box, int32_t value);

@@ -170,6 +170,9 @@ bool CModemDlg::DoDataExchange(bool saveAndValidate) {
         m_pagerTypeName->setText(fromCp932(v.PagerTypeName));
         m_waitTime->setValue(v.WaitTime);
         m_cutTime->setValue(v.CutTime);
+        // With no pager type chosen there are no times to set.
+        m_waitTime->setEnabled(!v.PagerTypeName.empty());
+        m_cutTime->setEnabled(!v.PagerTypeName.empty());
         return true;
     }
     ModemValues taken = v;
@@ -187,8 +190,8 @@ bool CModemDlg::DoDataExchange(bool saveAndValidate) {
     if (m_commPort->currentIndex() >= 0)
         taken.CommPort = m_commPort->currentIndex();
     taken.KeitaiSw = check(m_keitaiSw);
-    if (!takeInto(m_waitTime, kPagerTimeRange, taken.WaitTime) ||
-        !takeInto(m_cutTime, kPagerTimeRange, taken.CutTime))
+    if (!v.PagerTypeName.empty() && (!takeInto(m_waitTime, kPagerTimeRange, taken.WaitTime) ||
+                                     !takeInto(m_cutTime, kPagerTimeRange, taken.CutTime)))
         return false;
     v = taken;
     return true;

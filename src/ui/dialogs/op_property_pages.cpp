@@ -3,6 +3,7 @@
 #include "ui/dialogs/dialog_exchange.h"
 #include "ui/widgets/dialog_units.h"
 #include "ui/widgets/file_dialog_service.h"
+#include "ui/widgets/message_box_service.h"
 #include "ui/widgets/qt_text.h"
 
 #include <QCheckBox>
@@ -178,7 +179,7 @@ bool COpPropertyPage3::DoDataExchange(bool saveAndValidate) {
         m_editExeFile->setText(fromCp932(v.EditExeFile));
         return true;
     }
-    const std::optional<std::string> editExeFile = takeText(m_editExeFile);
+    const std::optional<std::string> editExeFile = takeText(m_editExeFile, true);
     if (!editExeFile)
         return false;
     v = {check(m_reservation), check(m_msgSendC), check(m_shoutCutEnd), check(m_pbEditExe),
@@ -190,8 +191,14 @@ void COpPropertyPage3::OnBrowseEditor() {
     // The pattern for all files is "*" here: "*.*" would skip names without a dot.
     const QString path = m_fileDialogs.getOpenFileName(
         this, QStringLiteral("Open"), QStringLiteral("実行ファイル (*.exe);;All Files (*)"));
-    if (!path.isEmpty())
-        m_editExeFile->setText(path);
+    if (path.isEmpty())
+        return;
+    // A path that would come back changed would name another file.
+    if (!toCp932Exactly(path)) {
+        messageBox(kUnusableCharacterText, MsgIcon::Exclamation);
+        return;
+    }
+    m_editExeFile->setText(path);
 }
 
 } // namespace tonalink

@@ -7,9 +7,39 @@
 #include "ui/dialogs/broadcast_dlg.h"
 #include "ui/form/tonalink_view.h"
 #include "ui/widgets/message_box_service.h"
+#include "ui/widgets/modal_loops.h"
 #include "ui/widgets/qt_text.h"
 
 namespace tonalink {
+namespace {
+
+QString notSentReason(const SendResult& result) {
+    switch (memberOutcome(result)) {
+    case MemberOutcome::Sent:
+        break;
+    case MemberOutcome::Cancelled:
+        return QStringLiteral("送信をキャンセルしました");
+    case MemberOutcome::NotEncodable:
+        return QStringLiteral("この呼出機種ではメッセージを変換できません");
+    case MemberOutcome::NotStarted:
+        return QStringLiteral("呼出を開始できませんでした");
+    case MemberOutcome::LineFailed:
+        return result.lineReason.empty() ? QStringLiteral("回線エラーのため送信を中止しました")
+                                         : QStringLiteral("回線エラーのため送信を中止しました (%1)")
+                                               .arg(fromCp932(result.lineReason));
+    }
+    return {};
+}
+
+QString notSentReport(const std::vector<std::pair<std::string, SendResult>>& members) {
+    QString text = QStringLiteral("送信できなかった相手があります。");
+    for (const auto& [name, result] : members) {
+        text += QStringLiteral("\n%1 : %2").arg(fromCp932(name), notSentReason(result));
+    }
+    return text;
+}
+
+} // namespace
 
 void CTonalinkView::OnBroadcast() {
     if (m_c.message->toPlainText().isEmpty()) {
@@ -34,17 +64,29 @@ void CTonalinkView::OnBroadcast() {
         return;
     }
     const std::vector<std::string> members = groupMembers(phoneBook, chooser.selectedGroup() + 1);
+    std::vector<std::pair<std::string, SendResult>> notSent;
     for (const std::string& name : members) {
+        // The program is ending: the call under way was the last.
+        if (modalLoopsEnded()) {
+            break;
+        }
         ApplyPhoneBookEntry(name);
         phoneBook.PbEntryName = name;
         CollectFormFields();
         // The job logs every member's outcome; a cancelled one does not stop the rest.
-        runCallDialog(true, SendJob::Kind::BroadcastMember);
+        const SendResult result = runCallDialog(true, SendJob::Kind::BroadcastMember);
+        if (result.outcome != SendOutcome::Sent) {
+            notSent.emplace_back(name, result);
+        }
     }
     if (!members.empty()) {
         holdPhoneBookEntry(members.back());
     }
     messageBox(QStringLiteral("送信を終了しました。"), MsgIcon::Information);
+    // Finished is not the same as paged: who was not, and why.
+    if (!notSent.empty()) {
+        messageBox(notSentReport(notSent), MsgIcon::Exclamation);
+    }
 }
 
 } // namespace tonalink

@@ -3,6 +3,7 @@
 #include "ui/form/form_ids.h"
 #include "ui/widgets/choice_box.h"
 #include "ui/widgets/dialog_units.h"
+#include "ui/widgets/typing_limit.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -39,12 +40,12 @@ FormControls FormControls::create(QWidget* form) {
 
     c.calleeCaption = make<QLabel>(form, form_id::kCalleeCaption);
     c.callNumber = make<QLineEdit>(form, form_id::kCallNumber);
-    c.callNumber->setMaxLength(form_id::kCallNumberLimit);
+    limitTyping(c.callNumber, form_id::kCallNumberLimit);
     c.centreNumber = make<QLineEdit>(form, form_id::kCentreNumber);
     c.passwordLabel = make<QLabel>(form, form_id::kPasswordLabel);
     c.passwordLabel->setText(QStringLiteral("ﾊﾟｽﾜｰﾄﾞ"));
     c.password = make<QLineEdit>(form, form_id::kPassword);
-    c.password->setMaxLength(form_id::kPasswordLimit);
+    limitTyping(c.password, form_id::kPasswordLimit);
     c.phoneBook = makeButton(form, form_id::kPhoneBook, QStringLiteral("電話帳..."));
     c.clearCallee = makeButton(form, form_id::kClearCallee, QStringLiteral("ｸﾘｱ"));
 

@@ -15,10 +15,10 @@ class ChoiceBox;
 // carries its id (control_id.h).
 struct FormControls {
     QLabel* calleeCaption = nullptr;       // 107
-    QLineEdit* callNumber = nullptr;       // 108, at most 20 characters
+    QLineEdit* callNumber = nullptr;       // 108, at most 20 characters typed
     QLineEdit* centreNumber = nullptr;     // 110
     QLabel* passwordLabel = nullptr;       // 227
-    QLineEdit* password = nullptr;         // 226, at most 4 characters
+    QLineEdit* password = nullptr;         // 226, at most 4 characters typed
     QPushButton* phoneBook = nullptr;      // 127
     QPushButton* clearCallee = nullptr;    // 116
     QComboBox* pagerType = nullptr;        // 268, sorted drop-down list

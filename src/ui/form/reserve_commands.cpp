@@ -2,7 +2,6 @@
 // and minute, waited for with the main window minimised.
 #include "core/app/program_state.h"
 #include "core/app/reserve_time.h"
-#include "core/modem/dialog_result.h"
 #include "ui/dialogs/caution_dlg.h"
 #include "ui/dialogs/reserve_dlg.h"
 #include "ui/dialogs/reserve_wait_dlg.h"
@@ -56,7 +55,7 @@ void CTonalinkView::OnReserve() {
     if (wait.exec() != QDialog::Accepted) {
         return;
     }
-    if (runCallDialog(true, SendJob::Kind::Single) != IDOK) {
+    if (runCallDialog(true, SendJob::Kind::Single).outcome != SendOutcome::Sent) {
         messageBox(QStringLiteral("送信をキャンセルしました。"), MsgIcon::Stop);
         mainWindow->showNormal();
         return;

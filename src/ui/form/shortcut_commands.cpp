@@ -70,10 +70,11 @@ void CTonalinkView::ApplyShortcut() {
         messageBox(QStringLiteral("電話帳情報ファイルがありません"), MsgIcon::Stop);
         return;
     }
-    phoneBook.PbEntryName = shortcut.entryName;
     ApplyPhoneBookEntry(shortcut.entryName);
     SetMessageText(shortcut.message);
     SetCalleeCaption(QStringLiteral("to %1").arg(fromCp932(shortcut.entryName)));
+    // Only now: filling the call number releases the entry shown before.
+    phoneBook.PbEntryName = shortcut.entryName;
     SelectMessageMode(messageModeFromShortcutModes(shortcut.modeA, shortcut.modeB));
     MakeShortcutSendPending();
 }

@@ -3,7 +3,6 @@
 #include "core/app/callee_rules.h"
 #include "core/app/program_state.h"
 #include "core/app/send_job.h"
-#include "core/modem/dialog_result.h"
 #include "core/modem/timer_host.h"
 #include "platform/log_editor.h"
 #include "platform/serial_port.h"
@@ -102,9 +101,7 @@ void CTonalinkView::DoDataExchange(bool saveAndValidate) {
     }
     m_c.message->setPlainText(m_messageText);
     m_c.callNumber->setText(m_callNumber);
-    m_c.callNumber->setMaxLength(form_id::kCallNumberLimit);
     m_c.password->setText(m_password);
-    m_c.password->setMaxLength(form_id::kPasswordLimit);
 }
 
 void CTonalinkView::OnInitialUpdate() {
@@ -220,7 +217,7 @@ void CTonalinkView::OnSend() {
         messageBox(QStringLiteral("ﾒｯｾｰｼﾞを入力してください。"));
         return;
     }
-    if (runCallDialog(collected, SendJob::Kind::Single) != IDOK) {
+    if (runCallDialog(collected, SendJob::Kind::Single).outcome != SendOutcome::Sent) {
         messageBox(QStringLiteral("送信をキャンセルしました。"), MsgIcon::Stop);
         return;
     }
@@ -231,13 +228,16 @@ void CTonalinkView::OnSend() {
     messageBox(QStringLiteral("送信を終了しました。"), MsgIcon::Information);
 }
 
-int CTonalinkView::runCallDialog(bool collected, SendJob::Kind kind) {
+SendResult CTonalinkView::runCallDialog(bool collected, SendJob::Kind kind) {
     if (!collected) {
-        return kDialogNotCreated;
+        return {SendOutcome::Failed, SendFailure::NotEncodable, {}};
     }
     CCallDlg dialog(m_state, m_line, m_makeTimers, window(), kind);
-    const int result = dialog.exec();
-    if (dialog.result() && dialog.result()->failure == SendFailure::PortNotOpen) {
+    dialog.exec();
+    // A window closed from outside, before its call ended, sent nothing for sure.
+    const SendResult result =
+        dialog.result().value_or(SendResult{SendOutcome::Cancelled, SendFailure::None, {}});
+    if (result.failure == SendFailure::PortNotOpen) {
         messageBox(SerialPort::kOpenFailedText, MsgIcon::Exclamation);
     }
     return result;
@@ -335,13 +335,13 @@ int CTonalinkView::ApplyPhoneBookEntry(const std::string& name) {
         const AppliedCallee applied = tonalink::ApplyPhoneBookEntry(m_state, name);
         selectPagerTypeByName(m_c.pagerType, applied.pagerTypeName.value_or(std::string()));
         fillPhraseBox(m_c.phrases, m_state.pagerTypes.PagerType.FormStyles);
-        m_c.callNumber->setText(fromCp932(applied.entry.PbCallNo));
-        if (applied.takesCentreNumber) {
-            m_c.centreNumber->setText(fromCp932(applied.entry.PhsCallNo));
-        }
-        if (applied.takesPassword) {
-            m_c.password->setText(fromCp932(applied.entry.PbPassWord));
-        }
+        // What the type does not take is emptied: a password typed before, or one a
+        // broadcast's member before left, must not go to this callee.
+        const CurrentSend& send = m_state.currentSend;
+        m_c.callNumber->setText(fromCp932(send.CallNumber));
+        m_c.centreNumber->setText(fromCp932(send.CentreNumber));
+        m_c.password->setText(fromCp932(send.CallPassword));
+        adaptCalleeFieldsToType(m_c, m_state.pagerTypes.PagerType);
     }
     UpdatePreview();
     return 0;

@@ -104,7 +104,7 @@ private:
     void endStartupWaitCursor();
     // Runs the call window for the current send (`collected`: its fields could be
     // taken) and returns how it ended; a port that is not open is said here.
-    int runCallDialog(bool collected, SendJob::Kind kind);
+    SendResult runCallDialog(bool collected, SendJob::Kind kind);
     // The entry stays applied: its pager type held, its name shown.
     void holdPhoneBookEntry(const std::string& name);
     // A registered message chosen in the list, at the caret or as the whole message.

@@ -23,22 +23,17 @@ namespace tonalink {
 
 namespace {
 
-enum Pane { kPromptPane = 0, kKanaPane = 1, kCapsPane = 2, kClockPane = 3 };
-
 const QString kKanaText = QStringLiteral("KANA");
 const QString kCapsText = QStringLiteral("CAP");
 
-// The first local .tks file among dropped URLs.
-QString droppedShortcut(const QMimeData* mime) {
-    if (!mime || !mime->hasUrls())
-        return {};
-    for (const QUrl& url : mime->urls()) {
-        if (url.isLocalFile() && QFileInfo(url.toLocalFile())
-                                         .suffix()
-                                         .compare(QLatin1String("tks"), Qt::CaseInsensitive) == 0)
-            return url.toLocalFile();
+// The local files among dropped URLs.
+QStringList droppedFiles(const QMimeData* mime) {
+    QStringList files;
+    for (const QUrl& url : mime && mime->hasUrls() ? mime->urls() : QList<QUrl>()) {
+        if (url.isLocalFile())
+            files << url.toLocalFile();
     }
-    return {};
+    return files;
 }
 
 QLabel* makePane(const QString& widest, QWidget* parent) {
@@ -264,17 +259,20 @@ void CMainFrame::OnDestroy() {
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
-    if (!droppedShortcut(event->mimeData()).isEmpty())
+    if (!droppedFiles(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
-    const QString path = droppedShortcut(event->mimeData());
-    if (path.isEmpty())
+    const QStringList paths = droppedFiles(event->mimeData());
+    if (paths.isEmpty())
         return;
     event->acceptProposedAction();
     activateWindow();
-    emit fileDropped(path);
+    // Each one is opened in turn, as the framework opens dropped files; one that is
+    // no shortcut is refused with the framework's message.
+    for (const QString& path : paths)
+        emit fileDropped(path);
 }
 
 bool CMainFrame::event(QEvent* event) {

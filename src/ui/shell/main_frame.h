@@ -25,6 +25,8 @@ public:
     static inline const QString kWindowTitle = QStringLiteral("Tonalink with Win32");
     static inline const char* const kInstanceProperty = kProgramWindowProperty;
     static inline const QString kReadyText = QStringLiteral("ﾚﾃﾞｨ");
+    // The status bar's panes; the prompt shows kReadyText when given no text.
+    enum Pane { kPromptPane = 0, kKanaPane = 1, kCapsPane = 2, kClockPane = 3 };
 
     CMainFrame(CommandDispatcher& commands, SettingsStore& store, QWidget* parent = nullptr);
     ~CMainFrame() override;
@@ -58,7 +60,7 @@ public:
     void DragAcceptFiles(bool accept = true);
 
 signals:
-    // A .tks file was dropped on the window.
+    // A file was dropped on the window (once for each of several).
     void fileDropped(const QString& path);
     // The frame has closed and written its bar visibility.
     void frameClosed();

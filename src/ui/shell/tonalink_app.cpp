@@ -5,6 +5,7 @@
 #include "platform/desktop_registration.h"
 #include "platform/help_file.h"
 #include "platform/qt_settings_store.h"
+#include "platform/qt_translation.h"
 #include "platform/single_instance_guard.h"
 #include "platform/termination_signals.h"
 #include "ui/dialogs/about_dlg.h"
@@ -77,12 +78,14 @@ CTonalinkApp::CTonalinkApp(int& argc, char** argv)
             [](SendLogNotice notice, const std::string& detail) {
                 messageBox(sendLogNoticeText(notice, detail), MsgIcon::Exclamation);
             }),
-      serialPort(state.settings,
-                 [](const QString& text) { messageBox(text, MsgIcon::Exclamation); }),
+      serialPort(
+          state.settings, [](const QString& text) { messageBox(text, MsgIcon::Exclamation); },
+          [this](bool answers) { showModemAnswers(answers); }),
       m_ownFileDialogs(std::make_unique<QtFileDialogService>()),
       m_fileDialogs(m_ownFileDialogs.get()),
       m_openUrl([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
     initResources();
+    installQtJapanese(*this);
     setApplicationName(kModuleName);
     setDesktopFileName(QStringLiteral("tonalink"));
     setWindowIcon(programIcon());
@@ -257,7 +260,15 @@ void CTonalinkApp::OnAppAbout() {
 }
 
 int CTonalinkApp::OpenCommPort() {
+    // What the port opened before said about its modem is no longer news.
+    showModemAnswers(true);
     return serialPort.open(state.settings.CommPort, state.settings.Ports, settingsStore());
+}
+
+void CTonalinkApp::showModemAnswers(bool answers) {
+    if (CMainFrame* frame = mainWindow())
+        frame->SetPaneText(CMainFrame::kPromptPane,
+                           answers ? QString() : SerialPort::kNoAnswerText);
 }
 
 void CTonalinkApp::OnModemSettings() {
@@ -276,9 +287,8 @@ void CTonalinkApp::OnModemSettings() {
 
 void CTonalinkApp::WinHelp(int /*commandId*/) {
     // Every help command opens the one user guide; it starts with its contents.
-    const std::optional<QString> file =
-        locateHelpFile(applicationDirPath(),
-                       applicationDirPath() + QStringLiteral("/" TONALINK_DOC_FROM_BIN));
+    const std::optional<QString> file = locateHelpFile(
+        applicationDirPath(), applicationDirPath() + QStringLiteral("/" TONALINK_DOC_FROM_BIN));
     if (!file || !m_openUrl(QUrl::fromLocalFile(*file)))
         messageBox(QStringLiteral("Unable to open the help file Tonalink.html."),
                    MsgIcon::Exclamation);

@@ -77,6 +77,8 @@ private:
     void registerCommands();
     // Opens the port CommPort names; a failure is shown and the port stays closed.
     int OpenCommPort();
+    // The status bar says when the modem gave no answer to its reset.
+    void showModemAnswers(bool answers);
     CFormView* createMainForm();
     void onFrameCreated(CMainFrame* frame);
     void closeMainWindow();

@@ -7,9 +7,42 @@
 #include <QLineEdit>
 #include <QSpinBox>
 #include <limits>
+#include <optional>
 
 namespace tonalink {
 namespace {
+
+// A spin box that keeps what the user typed when it is no number (an emptied box,
+// a lone sign) instead of putting the last value back as the focus leaves, so that
+// reading it can refuse it.
+class IntEdit final : public QSpinBox {
+public:
+    using QSpinBox::QSpinBox;
+
+protected:
+    QValidator::State validate(QString& text, int& pos) const override {
+        const QValidator::State state = QSpinBox::validate(text, pos);
+        return state == QValidator::Intermediate ? QValidator::Acceptable : state;
+    }
+    int valueFromText(const QString& text) const override {
+        QString copy = text;
+        int pos = 0;
+        m_unread = QSpinBox::validate(copy, pos) == QValidator::Acceptable
+                       ? std::nullopt
+                       : std::optional<QString>(text);
+        return m_unread ? value() : QSpinBox::valueFromText(text);
+    }
+    QString textFromValue(int value) const override {
+        return m_unread.value_or(QSpinBox::textFromValue(value));
+    }
+    void stepBy(int steps) override {
+        m_unread.reset();
+        QSpinBox::stepBy(steps);
+    }
+
+private:
+    mutable std::optional<QString> m_unread; // the text as typed, when it is no number
+};
 
 void refuse(QSpinBox* edit, const QString& text) {
     messageBox(text, MsgIcon::Exclamation);
@@ -20,12 +53,10 @@ void refuse(QSpinBox* edit, const QString& text) {
 } // namespace
 
 QSpinBox* makeIntEdit(QWidget* parent, int id) {
-    auto* edit = new QSpinBox(parent);
+    auto* edit = new IntEdit(parent);
     setControlId(edit, id);
     edit->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
     edit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    edit->setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
-    // An emptied or half-typed box stays as typed until it is read.
     edit->setKeyboardTracking(true);
     return edit;
 }

@@ -101,6 +101,10 @@ void dismissMessageBoxes(bool dismiss) {
     g_dismissed = dismiss;
 }
 
+bool messageBoxesDismissed() {
+    return g_dismissed;
+}
+
 MsgAnswer messageBox(const QString& text, MsgIcon icon, MsgButtons buttons) {
     if (g_dismissed)
         return cancellingAnswer(buttons);

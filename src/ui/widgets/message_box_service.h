@@ -37,6 +37,7 @@ void setMessageBoxService(MessageBoxService* service);
 // While set, every box answers at once with Cancel (No for a yes/no box, OK for
 // a box that has only OK) without being shown: the program is ending.
 void dismissMessageBoxes(bool dismiss);
+bool messageBoxesDismissed();
 
 // Shows `text` through the current service, over the active window, with the
 // program's title as caption.

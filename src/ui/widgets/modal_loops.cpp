@@ -21,4 +21,8 @@ void endModalLoops() {
     }
 }
 
+bool modalLoopsEnded() {
+    return messageBoxesDismissed();
+}
+
 } // namespace tonalink

@@ -6,5 +6,8 @@ namespace tonalink {
 // close box would close it (a call window hangs up), and from now on message
 // boxes are answered at once with their cancelling answer instead of being shown.
 void endModalLoops();
+// True from endModalLoops on: work that would open a modal window next (the next
+// call of a broadcast) stops instead.
+bool modalLoopsEnded();
 
 } // namespace tonalink

@@ -9,6 +9,11 @@ std::optional<std::string> toCp932(const QString& text) {
         std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), text.size()));
 }
 
+std::optional<std::string> toCp932Exactly(const QString& text) {
+    std::optional<std::string> bytes = toCp932(text);
+    return bytes && fromCp932(*bytes) == text ? bytes : std::nullopt;
+}
+
 QString fromCp932(std::string_view bytes) {
     const std::string utf8 = cp932::toUtf8Lossy(bytes);
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));

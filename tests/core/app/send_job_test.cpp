@@ -78,8 +78,8 @@ struct Sent {
 Sent send(ProgramState& state, VirtualModem& modem, int64_t actAt = 0,
           void (SendJob::*act)() = &SendJob::cancel, SendJob::Kind kind = SendJob::Kind::Single) {
     Sent sent;
-    SendJob job(state, modem, modem, {{}, {}, {}, [&](const SendResult&) { ++sent.finishedCalls; }},
-                kind);
+    SendJob job(state, modem, modem,
+                {{}, {}, {}, [&](const SendResult&) { ++sent.finishedCalls; }, {}}, kind);
     sent.started = job.start();
     const auto fire = [&](int id) { job.onTimer(id); };
     if (actAt != 0) {

@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using tonalink::test::asUnprivilegedUser;
 using tonalink::test::TempDir;
 
 using namespace tonalink;
@@ -24,6 +25,35 @@ TEST(FileIo, AtomicWriteReplacesAndKeepsPermissions) {
     ::stat(file.c_str(), &st);
     EXPECT_EQ(st.st_mode & 0777, 0600u);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()), 1);
+}
+
+TEST(FileIo, AtomicWriteGoesThroughLinksAndIntoAFolderThatTakesNoNewFile) {
+    struct Case {
+        const char* name;
+        const char* written; // real/ holds call.dat; link and dangling point into it
+        bool lockedFolder;   // real/ takes no new file, its files may be written
+        const char* target;
+    };
+    for (const Case& c : {Case{"Link", "link", false, "real/call.dat"},
+                          Case{"LinkIntoLockedFolder", "link", true, "real/call.dat"},
+                          Case{"LockedFolder", "real/call.dat", true, "real/call.dat"},
+                          Case{"DanglingLink", "dangling", false, "real/new.dat"}}) {
+        TempDir dir;
+        fs::create_directory(dir.path / "real");
+        dir.write("real/call.dat", "old");
+        fs::create_symlink("real/call.dat", dir.path / "link");
+        fs::create_symlink("real/new.dat", dir.path / "dangling");
+        fs::permissions(dir.path, fs::perms::all);
+        fs::permissions(dir.path / "real/call.dat", fs::perms(0666));
+        fs::permissions(dir.path / "real", fs::perms(c.lockedFolder ? 0555 : 0777));
+        EXPECT_TRUE(asUnprivilegedUser([&] {
+            return writeFileAtomically((dir.path / c.written).string(), "new");
+        })) << c.name;
+        fs::permissions(dir.path / "real", fs::perms::all);
+        EXPECT_EQ(dir.read(c.target), "new") << c.name;
+        EXPECT_EQ(dir.read("link"), dir.read("real/call.dat")) << c.name;
+        EXPECT_TRUE(fs::is_symlink(dir.path / "link")) << c.name;
+    }
 }
 
 TEST(FileIo, AtomicWriteIntoAMissingFolderFailsWithAReason) {

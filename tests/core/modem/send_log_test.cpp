@@ -87,6 +87,17 @@ TEST_F(SendLogTest, FirstFlushWritesTheHeaderThenTheRecords) {
     EXPECT_TRUE(notices.empty());
 }
 
+TEST_F(SendLogTest, ALinkToALogNotYetMadeMakesItWhereItPointsAndStays) {
+    fs::create_directory(dir.path / "shared");
+    fs::create_symlink("shared/bell.log", bellLog);
+    SendLog log = makeLog(dir.path);
+    log.AddLogRecord("1", text, 0, part(starts, 0, "1#"));
+    ASSERT_TRUE(log.FlushLog());
+    EXPECT_EQ(readWholeFile(dir.path / "shared/bell.log"),
+              kHeader + "00/12/07,09:05:03,1,Taro,TypeA,AAAA,\"1#\"\r\n");
+    EXPECT_TRUE(fs::is_symlink(bellLog));
+}
+
 TEST_F(SendLogTest, ThreePartsInSendingOrderEachWithItsSliceAndDigits) {
     SendLog log = makeLog(dir.path);
     for (int32_t index : {2, 1, 0})

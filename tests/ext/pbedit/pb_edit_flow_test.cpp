@@ -6,6 +6,7 @@
 #include "ui/widgets/file_dialog_service.h"
 #include "ui/widgets/message_box_service.h"
 #include "ui/widgets/qt_text.h"
+#include "widget_host.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -41,6 +42,13 @@ QPushButton* buttonNamed(const QWidget& in, const QString& text) {
         if (b->text() == text)
             return b;
     return nullptr;
+}
+
+TEST(ComponentHost, QtsOwnTextsAreJapaneseInTheComponentsWindow) {
+    QString cancel;
+    runWithWidgetApplication(
+        "test", [&] { cancel = QCoreApplication::translate("QPlatformTheme", "Cancel"); });
+    EXPECT_EQ(cancel, QStringLiteral("キャンセル"));
 }
 
 TEST(PbEditFlow, ACalleeAddedAndSavedIsWhatThePhoneBookReads) {

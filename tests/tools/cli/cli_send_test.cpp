@@ -39,11 +39,14 @@ protected:
         link = (data.path / "modem").string();
         simulator = std::make_unique<ChildProcess>(std::vector<std::string>{
             TONALINK_MODEMSIM_PATH, "--log", (data.path / "lines.jsonl").string(), "--wav",
-            (data.path / "line.wav").string(), link});
+            (data.path / "line.wav").string(), "--reply", modemReply(), link});
         for (int i = 0; i < 500 && !fs::exists(link); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         ASSERT_TRUE(fs::exists(link));
     }
+
+    // The simulator's --reply: by default OK to every line, as without one.
+    virtual std::string modemReply() const { return "=OK"; }
 
     void settings(const std::string& ini) {
         std::ofstream(config.path / "QUILLFERN" / "Tonalink.ini") << ini;
@@ -84,8 +87,10 @@ protected:
         return got;
     }
 
-    // Asserts the lines and their spacing: each gap between two lines within
-    // 100 ms of the schedule's (each step's timer starts when the step before ran).
+    // Asserts the lines and their spacing (each step's timer starts when the step
+    // before ran). A gap seen on a loaded machine comes short by however late the
+    // line before it was seen and long by however long the tool waited for a core;
+    // the exact schedule is checked on virtual time.
     void expectSchedule(const std::vector<Line>& expected, const char* name) {
         std::vector<Line> got = linesOnceThere(expected.size());
         ASSERT_EQ(got.size(), expected.size()) << name;
@@ -94,10 +99,10 @@ protected:
             EXPECT_EQ(got[i].text, expected[i].text) << name << " line " << i;
             if (i == 0)
                 continue;
-            int64_t gap = got[i].ms - got[i - 1].ms;
-            int64_t error = std::abs(gap - (expected[i].ms - expected[i - 1].ms));
-            errors.push_back(error);
-            EXPECT_LE(error, 100) << name << " line " << i << " " << got[i].text;
+            int64_t gap = got[i].ms - got[i - 1].ms, planned = expected[i].ms - expected[i - 1].ms;
+            errors.push_back(std::abs(gap - planned));
+            EXPECT_TRUE(gap >= planned - 300 && gap <= planned + 1500)
+                << name << " line " << i << " " << got[i].text << ": " << gap << " ms";
         }
         int64_t drift = (got.back().ms - got.front().ms) - expected.back().ms;
         std::sort(errors.begin(), errors.end());
@@ -272,3 +277,47 @@ TEST_F(CliSend, AtWaitsForTheTimeOfDayAndASignalEndsTheWait) {
     ASSERT_EQ(now->wait(std::chrono::seconds(30)), 0) << now->err();
     EXPECT_EQ(logRecords(), (std::vector<std::string>{"123,,Test,12,\"012#\"\r"}));
 }
+
+struct ReplyCase {
+    const char* name;
+    std::string reply, message; // the simulator's --reply, the message sent
+    std::vector<Line> lines;
+    int exitCode;
+    std::string said; // on stderr
+    std::vector<std::string> records;
+};
+
+class CliModemReplies : public CliSend, public testing::WithParamInterface<ReplyCase> {
+    std::string modemReply() const override { return GetParam().reply; }
+};
+
+TEST_P(CliModemReplies, EndThePartAsALineFailureOrOnlyWarn) {
+    const ReplyCase& c = GetParam();
+    settings("[Setting]\nPhoneType=1\nDefaultOffTime=1\n");
+    auto send = startSend({c.message});
+    ASSERT_EQ(send->wait(std::chrono::seconds(40)), c.exitCode) << send->err();
+    expectSchedule(c.lines, c.name);
+    EXPECT_NE(send->err().find(c.said), std::string::npos) << send->err();
+    EXPECT_EQ(logRecords(), c.records);
+}
+
+const std::string kFailed = "tonalink-cli: the line failed during the call: ",
+                  kCancelled = "\n送信をキャンセルしました。\n";
+const int64_t d1 = kFirstDial, d2 = d1 + 2000 + kBetweenParts;
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Simulator, CliModemReplies, testing::Values(
+    ReplyCase{"Busy", "ATDT123=BUSY", "AB", {{0, "ATZ0"}, {d1, "ATDT123;"}, {d1, "ATE1V1Q0H0"}},
+              3, kFailed + "BUSY" + kCancelled, {}},
+    ReplyCase{"NoDialtone", "ATD=NO DIALTONE", "AB", {{0, "ATZ0"}, {d1, "ATDT123;"},
+              {d1, "ATE1V1Q0H0"}}, 3, kFailed + "NO DIALTONE" + kCancelled, {}},
+    // The first part went out and stays logged.
+    ReplyCase{"NoCarrierOnPart2", "ATDT0901#=NO CARRIER", "AB/12OK", {{0, "ATZ0"},
+              {d1, "ATDT123;"}, {d1 + 1000, "ATDT071112812#;"}, {d1 + 2000, "ATE1V1Q0H0"},
+              {d2, "ATDT123;"}, {d2 + 1000, "ATDT0901#;"}, {d2 + 1000, "ATE1V1Q0H0"}},
+              3, kFailed + "NO CARRIER" + kCancelled, {"123,,Test,AB/12,\"071112812#\"\r"}},
+    // Said, and the send goes on blind.
+    ReplyCase{"Silent", "=", "AB", {{0, "ATZ0"}, {d1, "ATDT123;"}, {d1 + 1000, "ATDT071112#;"},
+              {d1 + 2000, "ATE1V1Q0H0"}}, 0, "モデムが応答しません\n", {"123,,Test,AB,\"071112#\"\r"}}),
+    [](const testing::TestParamInfo<ReplyCase>& info) { return std::string(info.param.name); });
+// clang-format on

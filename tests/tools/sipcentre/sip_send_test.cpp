@@ -120,7 +120,9 @@ TEST(SipSend, TwoPartsReachTheCentreOnSchedule) {
         const int64_t gaps[] = {c.digitTimes.front() - c.came, c.closed - c.digitTimes.front(),
                                 k + 1 < calls.size() ? calls[k + 1].came - c.closed : 7500};
         for (int g = 0; g < 3; ++g) {
-            EXPECT_NEAR(gaps[g], expectedGaps[g], 200) << "call " << k << " step " << g;
+            // As the modem's steps on real time (see cli_send_test.cpp).
+            EXPECT_TRUE(gaps[g] >= expectedGaps[g] - 300 && gaps[g] <= expectedGaps[g] + 1500)
+                << "call " << k << " step " << g << ": " << gaps[g] << " ms";
             errors.push_back(std::abs(gaps[g] - expectedGaps[g]));
         }
     }

@@ -7,6 +7,7 @@
 #include "ui/dialogs/reserve_wait_dlg.h"
 #include "ui/form/form_ids.h"
 #include "ui/widgets/command_ids.h"
+#include "ui/widgets/modal_loops.h"
 
 #include <QCheckBox>
 #include <QPointer>
@@ -111,11 +112,33 @@ TEST_F(BroadcastTest, CallsTheGroupInFileOrderAndACancelledMemberDoesNotStopTheR
                                          "0201110003,C," + type + ",ｱ,\"同報で送信をキャンセル\"\n",
                                          "0201110004,D," + type + ",ｱ,\"*2*211##\"\n"}));
     EXPECT_EQ(messageBoxes().shown,
-              std::vector<ShownMessage>({{utf8("送信を終了しました。"), MsgIcon::Information}}));
+              std::vector<ShownMessage>(
+                  {{utf8("送信を終了しました。"), MsgIcon::Information},
+                   {utf8("送信できなかった相手があります。\nC : 送信をキャンセルしました"),
+                    MsgIcon::Exclamation}}));
     // The form holds the last member.
     EXPECT_EQ(text(id::kCallNumber), "0201110004");
     EXPECT_EQ(text(id::kCalleeCaption), "TO D");
     EXPECT_FALSE(enabled(id::kBroadcast));
+}
+
+TEST_F(BroadcastTest, EndingTheProgramEndsTheBroadcastWithTheCallUnderWay) {
+    choose(id::kPagerType, utf8("フリーワード標準"));
+    control<QPlainTextEdit>(id::kMessage)->setPlainText(utf8("ｱ"));
+    timers.divisor = 1; // the call waits long enough to be ended before its dial
+    forEachModal([](QWidget* window) {
+        if (qobject_cast<CBroadcastDlg*>(window)) {
+            click(window, 1);
+            return true;
+        }
+        endModalLoops(); // as a termination signal or the end of the session does
+        return false;
+    });
+    view->OnBroadcast();
+    dismissMessageBoxes(false);
+    EXPECT_EQ(modemLines(), Lines({kHangUp}));
+    EXPECT_EQ(records(sendLog),
+              Strings({"0201110001,A,フリーワード標準,ｱ,\"同報で送信をキャンセル\"\n"}));
 }
 
 TEST_F(BroadcastTest, NoMessageOrNoGroupCallsNoOne) {

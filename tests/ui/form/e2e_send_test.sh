@@ -92,10 +92,12 @@ ATE1V1Q0H0'
 [ "$lines" = "$expected" ] || fail "modem lines differ:
 $lines"
 # How far the steps seen on the line are from their plan (codes 0 ms after the
-# dial, hang-up 2000 ms after the codes).
+# dial, hang-up 2000 ms after the codes). The exact schedule is checked on virtual
+# time; on a loaded machine a step seen here may come 300 ms short (the one before
+# it was seen late) or 1500 ms long.
 mapfile -t at < <(sed -e 's/^{"t_ms":\([0-9]*\),.*/\1/' "$work/modem.log")
 echo "timing: dial->codes $((at[2] - at[1])) ms (plan 0), codes->hang-up $((at[3] - at[2])) ms (plan 2000)"
-(( at[2] - at[1] < 250 && at[3] - at[2] > 1900 && at[3] - at[2] < 2250 )) || fail "call steps off their times"
+(( at[2] - at[1] <= 1500 && at[3] - at[2] >= 1700 && at[3] - at[2] <= 3500 )) || fail "call steps off their times"
 log=$(iconv -f CP932 -t UTF-8 "$work/run/bell.log")
 echo "$log" | grep -q $',0201112222,,テスト機種,アイ,"\\*2\\*21112##"\r$' ||
     fail "no log record: $log"

@@ -238,12 +238,20 @@ TEST_F(FormTest, ClearCalleeEmptiesTheFieldsAndFollowsThePagerType) {
     EXPECT_TRUE(enabled(id::kBroadcast));
 }
 
-TEST_F(FormTest, CallNumberAndPasswordKeepTheirLimits) {
+TEST_F(FormTest, CallNumberAndPasswordLimitOnlyWhatIsTyped) {
     choose(id::kPagerType, kCentre);
     typeKeys(control(id::kCallNumber), "0123456789012345678901234");
     typeKeys(control(id::kPassword), "123456");
+    QCoreApplication::processEvents();
     EXPECT_EQ(text(id::kCallNumber), "01234567890123456789");
     EXPECT_EQ(text(id::kPassword), "1234");
+    // What the program puts there stays whole; typing adds nothing, Backspace takes away.
+    control<QLineEdit>(id::kCallNumber)->setText("0120123456,,,,1234567890");
+    typeKeys(control(id::kCallNumber), "5");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(text(id::kCallNumber), "0120123456,,,,1234567890");
+    QTest::keyClick(control(id::kCallNumber), Qt::Key_Backspace);
+    EXPECT_EQ(text(id::kCallNumber), "0120123456,,,,123456789");
 }
 
 TEST_F(FormTest, EditCommandsActOnTheMessageWhereverTheFocusIs) {

@@ -1,3 +1,4 @@
+#include "child_process.h"
 #include "core/modem/dialog_result.h"
 #include "form_fixture.h"
 #include "ui/dialogs/call_dlg.h"
@@ -8,6 +9,7 @@
 
 #include <QPushButton>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 using namespace tonalink;
@@ -283,3 +285,52 @@ TEST_F(SendFlowTest, EndingTheModalLoopsHangsUpTheCallOnceAndAsksNothing) {
                   {"ATDT0201112222;\r\n", "ATDT" + kPart0 + ";\r\n", "ATE1V1Q0H0\r\n"}));
     EXPECT_TRUE(sendLog.logLines().empty());
 }
+
+struct ReplyCase {
+    const char* name;
+    std::string reply, lines; // the simulator's --reply, the lines it logged
+    std::vector<ShownMessage> boxes;
+    std::string records; // in bell.log, without dates and times
+};
+
+class WindowModemReplies : public SendFlowTest, public testing::WithParamInterface<ReplyCase> {
+    void configure() override {
+        SendFlowTest::configure();
+        timers.divisor = 10; // a reply to the dial comes well before the codes
+    }
+};
+
+TEST_P(WindowModemReplies, AreToldAndNothingFailedIsLogged) {
+    const ReplyCase& c = GetParam();
+    const std::string link = logDir.filePath("modem").toStdString(),
+                      log = logDir.filePath("lines.jsonl").toStdString();
+    ChildProcess simulator({TONALINK_MODEMSIM_PATH, "--log", log, "--reply", c.reply, link});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return std::filesystem::exists(link); }, 5000));
+    ASSERT_EQ(port.open(0, {link}), 1);
+    fillForm(utf8("ア"));
+    press(id::kSend);
+    EXPECT_EQ(messageBoxes().shown, c.boxes);
+    ASSERT_TRUE(sendLog.FlushLog());
+    const std::regex date(R"(\d\d/\d\d/\d\d,\d\d:\d\d:\d\d,)"),
+        line(R"re(\{"t_ms":\d+,"line":"(.*)"\}\n)re");
+    const std::string records = std::regex_replace(bellLog(), date, "");
+    EXPECT_EQ(records.substr(records.find("\r\n\r\n") + 4), c.records); // after the header
+    (void)QTest::qWaitFor([&] { return readWholeFile(log).ends_with("ATE1V1Q0H0\"}\n"); }, 2000);
+    EXPECT_EQ(std::regex_replace(readWholeFile(log), line, "$1 "), c.lines);
+}
+
+const std::string kFailedLines = "ATZ0 ATDT0201112222; ATE1V1Q0H0 ",
+                  kRecord = "0201112222,," + *toCp932(kStandard) + "," + *toCp932(utf8("ア")) +
+                            ",\"*2*211##\"\r\n";
+const ShownMessage kCancelled{utf8("送信をキャンセルしました。"), MsgIcon::Stop};
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Simulator, WindowModemReplies, testing::Values(
+    ReplyCase{"Busy", "ATDT0201112222=BUSY", kFailedLines, {{utf8("回線エラーのため送信を中止しました。\n"
+              "応答 ： BUSY"), MsgIcon::Exclamation}, kCancelled}, ""},
+    ReplyCase{"NoDialtone", "ATD=NO DIALTONE", kFailedLines, {{utf8("回線エラーのため送信を中止しました。\n"
+              "応答 ： NO DIALTONE"), MsgIcon::Exclamation}, kCancelled}, ""},
+    ReplyCase{"Silent", "=", "ATZ0 ATDT0201112222; ATDT*2*211##; ATE1V1Q0H0 ",
+              {{utf8("送信を終了しました。"), MsgIcon::Information}}, kRecord}),
+    [](const testing::TestParamInfo<ReplyCase>& info) { return std::string(info.param.name); });
+// clang-format on

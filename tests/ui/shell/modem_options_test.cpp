@@ -14,10 +14,13 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <cstdio>
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace tonalink {
@@ -49,6 +52,8 @@ template <class T = QWidget> T* item(QWidget* parent, int id) {
 }
 
 void typeInto(QWidget* box, const QString& text) {
+    QApplication::setActiveWindow(box->window());
+    box->setFocus();
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(box, Qt::Key_Delete);
     QTest::keyClicks(box, text);
@@ -95,9 +100,9 @@ TEST_F(ModemOptionsTest, AChangedPortIsReopenedAtOnceAndOnlyWhenChanged) {
             for (int i = 0; i < box->count(); ++i)
                 ports << box->itemText(i);
             box->setCurrentIndex(index);
-            // No pager type is chosen, so its times start at 0, which OK refuses.
-            typeInto(item(dialog, CModemDlg::kWaitTime), "10");
-            typeInto(item(dialog, CModemDlg::kCutTime), "10");
+            // No pager type is chosen: no times to set, none checked.
+            EXPECT_FALSE(item(dialog, CModemDlg::kWaitTime)->isEnabled());
+            EXPECT_FALSE(item(dialog, CModemDlg::kCutTime)->isEnabled());
             click(dialog, 1);
         });
     };
@@ -137,6 +142,10 @@ TEST_F(ModemOptionsTest, BoxesAreCheckedInOrderAndTheFirstBadOneKeepsTheFocus) {
         // Text CP932 cannot hold, in a box that comes first.
         {"1", "0", "10", CModemDlg::kExtCommand, kUnusableCharacterText, "AT\U0001F600"},
     };
+    std::ofstream("call.dat") << "[Test]\r\nWaitTime=5\r\nCutTime=5\r\n";
+    PagerTypeCatalog& types = tonalinkApp().state.pagerTypes;
+    ASSERT_EQ(types.ListPagerTypes(false), 0);
+    types.LoadPagerType("Test");
     for (const Case& c : cases) {
         messageBoxes().shown.clear();
         runModal<CModemDlg>(openModemDialog, [&c](CModemDlg* dialog) {
@@ -144,7 +153,8 @@ TEST_F(ModemOptionsTest, BoxesAreCheckedInOrderAndTheFirstBadOneKeepsTheFocus) {
             typeInto(item(dialog, CModemDlg::kReDialTime), c.reDial);
             typeInto(item(dialog, CModemDlg::kWaitTime), c.wait);
             typeInto(item(dialog, CModemDlg::kCutTime), c.cut);
-            click(dialog, 1);
+            // A click moves the focus out of the last box, as a mouse does.
+            QTest::mouseClick(item(dialog, 1), Qt::LeftButton);
             if (c.badBox != 0) {
                 EXPECT_TRUE(dialog->isVisible()) << c.reDial.toStdString();
                 EXPECT_EQ(dialog->focusWidget(), item(dialog, c.badBox));
@@ -159,6 +169,8 @@ TEST_F(ModemOptionsTest, BoxesAreCheckedInOrderAndTheFirstBadOneKeepsTheFocus) {
     EXPECT_EQ(settings().ReDialTime, 120);
     EXPECT_EQ(tonalinkApp().state.pagerTypes.PagerType.WaitTime, 120);
     EXPECT_EQ(tonalinkApp().state.pagerTypes.PagerType.CutTime, 1);
+    std::remove("call.dat");
+    types = PagerTypeCatalog(QDir::currentPath().toStdString());
 }
 
 TEST_F(ModemOptionsTest, CancelInEitherDialogChangesNothing) {
@@ -193,7 +205,8 @@ TEST_F(ModemOptionsTest, CancelInEitherDialogChangesNothing) {
 
 TEST_F(ModemOptionsTest, OptionsOkTakesEveryPageAndTheReserveButtonFollowsAtOnce) {
     QWidget* reserve = item(form(), form_id::kReserve);
-    fileDialogs().names = {QStringLiteral("/usr/bin/vi")};
+    // A path that would not come back as chosen is refused; one that does is kept.
+    fileDialogs().names = {QStringLiteral("/opt/〜¥−/vi"), QStringLiteral("/opt/エディタ/vi")};
     fileDialogs().asked.clear();
     runModal<COpPropertySheet>(openOptions, [](COpPropertySheet* sheet) {
         EXPECT_EQ(sheet->tabs()->currentIndex(), 0);
@@ -209,6 +222,7 @@ TEST_F(ModemOptionsTest, OptionsOkTakesEveryPageAndTheReserveButtonFollowsAtOnce
                        COpPropertyPage3::kShoutCutEnd, COpPropertyPage3::kPbEditExe})
             click(sheet->page3(), id);
         click(sheet->page3(), COpPropertyPage3::kBrowse);
+        click(sheet->page3(), COpPropertyPage3::kBrowse);
         click(sheet, 1);
     });
     const Settings& s = settings();
@@ -218,8 +232,10 @@ TEST_F(ModemOptionsTest, OptionsOkTakesEveryPageAndTheReserveButtonFollowsAtOnce
               std::vector<std::string>({"*1", "", "*3"}));
     EXPECT_EQ(std::vector({s.Reservation, s.MsgSendC, s.ShoutCutEnd, s.PbEditExe}),
               std::vector({0, 1, 1, 1}));
-    EXPECT_EQ(s.EditExeFile, "/usr/bin/vi");
-    ASSERT_EQ(fileDialogs().asked.size(), 1u);
+    EXPECT_EQ(s.EditExeFile, "/opt/\x83\x47\x83\x66\x83\x42\x83\x5e/vi");
+    EXPECT_EQ(messageBoxes().shown.size(), 1u);
+    EXPECT_EQ(messageBoxes().shown.at(0).text, kUnusableCharacterText);
+    ASSERT_EQ(fileDialogs().asked.size(), 2u);
     EXPECT_EQ(fileDialogs().asked[0].filter, QStringLiteral("実行ファイル (*.exe);;All Files (*)"));
     EXPECT_FALSE(reserve->isVisible());
     // The next tick redoes the start-up work: the emptied command's button goes.

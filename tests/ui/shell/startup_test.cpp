@@ -118,6 +118,17 @@ protected:
     bool exited = false;
 };
 
+TEST_F(StartupTest, StatusBarSaysWhileTheModemDoesNotAnswerItsReset) {
+    ASSERT_TRUE(tonalinkApp().InitInstance());
+    const auto prompt = [](const QString& text) {
+        return waitFor([&] { return tonalinkApp().mainWindow()->paneText(0) == text; });
+    };
+    EXPECT_TRUE(prompt(SerialPort::kNoAnswerText));
+    ASSERT_TRUE(pty.answer("OK\r\n"));
+    EXPECT_TRUE(prompt(CMainFrame::kReadyText));
+    EXPECT_EQ(exit(), 0);
+}
+
 TEST_F(StartupTest, FrameAndFormAreBuiltBeforeSettingsAreLoadedThenPortOpens) {
     ASSERT_TRUE(tonalinkApp().InitInstance());
     ASSERT_NE(tonalinkApp().mainWindow(), nullptr);
@@ -141,6 +152,9 @@ TEST_F(StartupTest, FrameAndFormAreBuiltBeforeSettingsAreLoadedThenPortOpens) {
     EXPECT_EQ(tonalinkApp().mainWindow()->windowTitle(),
               QStringLiteral("NewMsg - Tonalink with Win32"));
     EXPECT_TRUE(tonalinkApp().mainWindow()->acceptDrops());
+    // Qt's own buttons speak the program's language.
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"),
+              QStringLiteral("キャンセル"));
 }
 
 TEST_F(StartupTest, PortThatCannotOpenIsReportedAndStartUpGoesOn) {
@@ -327,14 +341,18 @@ TEST_F(StartupTest, FailedOpenWhileRunningKeepsTheDocument) {
     EXPECT_NE(tonalinkApp().mainWindow(), nullptr);
 }
 
-TEST_F(StartupTest, DroppedShortcutIsOpenedOtherFilesAreRefused) {
+TEST_F(StartupTest, EachDroppedFileIsOpenedAndOneThatIsNoShortcutRefused) {
     ASSERT_TRUE(tonalinkApp().InitInstance());
     CMainFrame* frame = tonalinkApp().mainWindow();
     const QString path = writeShortcut(QStringLiteral("dropped.TKS"), "Shiro");
+    QFile(dir.filePath(QStringLiteral("notes.txt"))).open(QIODevice::WriteOnly);
 
-    auto drop = [&](const QString& file) {
+    auto drop = [&](const QStringList& files) {
         QMimeData mime;
-        mime.setUrls({QUrl::fromLocalFile(file)});
+        QList<QUrl> urls;
+        for (const QString& file : files)
+            urls << QUrl::fromLocalFile(file);
+        mime.setUrls(urls);
         QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(frame, &enter);
         if (!enter.isAccepted())
@@ -343,8 +361,10 @@ TEST_F(StartupTest, DroppedShortcutIsOpenedOtherFilesAreRefused) {
         QCoreApplication::sendEvent(frame, &dropEvent);
         return true;
     };
-    EXPECT_FALSE(drop(dir.filePath(QStringLiteral("notes.txt"))));
-    EXPECT_TRUE(drop(path));
+    messageBoxes().shown.clear();
+    EXPECT_TRUE(drop({dir.filePath(QStringLiteral("notes.txt")), path}));
+    ASSERT_EQ(messageBoxes().shown.size(), 1u);
+    EXPECT_EQ(messageBoxes().shown[0].text, QStringLiteral("Unexpected file format."));
     EXPECT_EQ(tonalinkApp().document()->shortcut.entryName, "Shiro");
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("dropped.TKS - Tonalink with Win32"));
 }

@@ -1,22 +1,8 @@
 #include "json_log.h"
-#include "line_splitter.h"
 
 #include <gtest/gtest.h>
 
 using namespace tonalink::modemsim;
-using Lines = std::vector<std::string>;
-
-TEST(LineSplitter, EndsLinesAtCrOrLfAndSkipsEmptyOnes) {
-    LineSplitter splitter;
-    EXPECT_EQ(splitter.feed("ATZ0\r\nATDT1"), Lines{"ATZ0"});
-    EXPECT_EQ(splitter.feed("23;\r\n\r\nATH\rATE1\n"), (Lines{"ATDT123;", "ATH", "ATE1"}));
-    EXPECT_EQ(splitter.feed(""), Lines{});
-}
-
-TEST(LineSplitter, DeliversAnOverlongLineInBoundedPieces) {
-    LineSplitter splitter(4);
-    EXPECT_EQ(splitter.feed("ATDT12345\r\n"), (Lines{"ATDT", "1234", "5"}));
-}
 
 TEST(JsonLog, WritesOneRecordPerLine) {
     EXPECT_EQ(jsonLogRecord(1712345678901, "ATDT0,123;"),
