@@ -11,8 +11,13 @@ if ! [[ $total =~ ^[0-9]+$ ]] || ((total < 1 || total > 300)); then
     exit 2
 fi
 
+# Through ccache when it is there: the sanitized core is the bulk of the build.
+launcher=()
+if command -v ccache >/dev/null; then
+    launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DTONALINK_FUZZ=ON >/dev/null
+    -DTONALINK_FUZZ=ON "${launcher[@]}" >/dev/null
 cmake --build build-fuzz -j"$(nproc)"
 
 mapfile -t targets < <(sed -n '/^set(TL_FUZZ_TARGETS$/,/^)/{/^    /s/ //gp}' fuzz/CMakeLists.txt)

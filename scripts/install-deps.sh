@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages needed to build, run and test Tonalink.
 set -euo pipefail
 packages=(
-    build-essential cmake ninja-build pkg-config clang-format clang libclang-rt-14-dev
+    build-essential cmake ninja-build pkg-config clang-format clang libclang-rt-14-dev ccache
     qt6-base-dev qt6-serialport-dev libgl-dev qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
     baresip-core
