@@ -1,5 +1,6 @@
 #include "callee_form.h"
 
+#include "core/common/cp932.h"
 #include "core/pagerdata/pager_type.h"
 #include "core/pagerdata/phone_book_editing.h"
 #include "ui/widgets/qt_text.h"
@@ -41,6 +42,9 @@ QWidget* withCheck(QLineEdit* edit, QLabel* check) {
     row->addWidget(check);
     return box;
 }
+
+// A phrase written as `[code]text` keeps its brackets even with an empty code.
+constexpr int kBracketedRole = Qt::UserRole;
 
 std::string bytesOf(const QString& text, bool* ok) {
     const auto bytes = toCp932(text);
@@ -124,18 +128,19 @@ void CCalleeForm::showEntry(const PhoneBookEntry& entry) {
     phrases_->setRowCount(0);
     for (const std::string& raw : entry.UserPhrases) {
         const TableEntry phrase = TableEntry::parse(raw);
-        const bool split =
-            raw.size() > 1 && raw.front() == '[' && raw.find(']') != std::string::npos;
+        const bool split = phrase.bracketed && raw.front() == '[';
         const int row = phrases_->rowCount();
         phrases_->insertRow(row);
-        phrases_->setItem(row, 0, new QTableWidgetItem(split ? fromCp932(phrase.code) : QString()));
+        auto* code = new QTableWidgetItem(split ? fromCp932(phrase.code) : QString());
+        code->setData(kBracketedRole, split);
+        phrases_->setItem(row, 0, code);
         phrases_->setItem(row, 1, new QTableWidgetItem(fromCp932(split ? phrase.text : raw)));
     }
     filling_ = false;
     check();
 }
 
-bool CCalleeForm::collect(PhoneBookEntry& entry) const {
+QString CCalleeForm::collect(PhoneBookEntry& entry) const {
     bool ok = true;
     entry.PbType = bytesOf(type_->currentText(), &ok);
     entry.PbCallNo = bytesOf(callNo_->text(), &ok);
@@ -146,16 +151,17 @@ bool CCalleeForm::collect(PhoneBookEntry& entry) const {
     entry.MsgGroup = keepWritten ? written : group_->currentIndex();
     entry.UserPhrases.clear();
     for (int row = 0; row < phrases_->rowCount(); ++row) {
-        const auto text = [&](int column) {
-            const QTableWidgetItem* item = phrases_->item(row, column);
-            return item ? item->text() : QString();
-        };
-        const QString code = text(0);
-        const QString value =
-            code.isEmpty() ? text(1) : QStringLiteral("[%1]%2").arg(code, text(1));
-        entry.UserPhrases.push_back(bytesOf(value, &ok));
+        const QTableWidgetItem* codeItem = phrases_->item(row, 0);
+        const QTableWidgetItem* textItem = phrases_->item(row, 1);
+        const std::string code = bytesOf(codeItem ? codeItem->text() : QString(), &ok);
+        const std::string text = bytesOf(textItem ? textItem->text() : QString(), &ok);
+        // A ']' of its own would end the code early.
+        if (cp932::containsChar(code, ']'))
+            return QStringLiteral("定型文のコードに ] は使えません。");
+        const bool bracketed = codeItem && codeItem->data(kBracketedRole).toBool();
+        entry.UserPhrases.push_back(bracketed || !code.empty() ? "[" + code + "]" + text : text);
     }
-    return ok;
+    return ok ? QString() : QStringLiteral("Shift-JIS で書けない文字があります。");
 }
 
 void CCalleeForm::check() {

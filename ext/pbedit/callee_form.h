@@ -23,8 +23,8 @@ public:
                 const std::array<std::string, 4>& groupNames, QWidget* parent = nullptr);
 
     void showEntry(const PhoneBookEntry& entry);
-    // The fields as entered; false when a text cannot be held in CP932.
-    bool collect(PhoneBookEntry& entry) const;
+    // The fields as entered; the reason when they cannot be (empty when they can).
+    QString collect(PhoneBookEntry& entry) const;
 
     QComboBox* pagerType() const { return type_; }
     QLineEdit* callNumber() const { return callNo_; }

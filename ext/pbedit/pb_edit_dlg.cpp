@@ -1,21 +1,24 @@
 #include "pb_edit_dlg.h"
 
 #include "callee_form.h"
+#include "changed_file_question.h"
 #include "core/common/file_io.h"
 #include "core/pagerdata/callee_csv.h"
 #include "core/pagerdata/pager_type_catalog.h"
 #include "core/pagerdata/phone_book_editing.h"
+#include "import_report_dlg.h"
 #include "ui/widgets/file_dialog_service.h"
 #include "ui/widgets/message_box_service.h"
 #include "ui/widgets/qt_text.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QInputDialog>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <filesystem>
 
 namespace tonalink {
 
@@ -34,30 +37,12 @@ QString errorText(ProfileError error) {
     case ProfileError::BadValue:
         return QStringLiteral("保存できない値があります (99バイトまで、前後の空白は不可)。");
     case ProfileError::TooLarge:
-        return QStringLiteral("ファイルが大きすぎます。");
+        return QStringLiteral("電話帳がいっぱいです (名前の一覧かファイルの大きさ)。");
     case ProfileError::WriteFailed:
         return QStringLiteral("保存できませんでした。");
     default:
         return QStringLiteral("電話帳を読めません。");
     }
-}
-
-QString problemText(CsvRowProblem problem) {
-    switch (problem) {
-    case CsvRowProblem::NoName:
-        return QStringLiteral("名前がありません");
-    case CsvRowProblem::BadName:
-        return QStringLiteral("使えない名前");
-    case CsvRowProblem::TooManyFields:
-        return QStringLiteral("列が多すぎます");
-    case CsvRowProblem::BadGroup:
-        return QStringLiteral("グループは空か 0-4");
-    case CsvRowProblem::BadValue:
-        return QStringLiteral("保存できない値");
-    case CsvRowProblem::TooManyRows:
-        return QStringLiteral("行が多すぎます");
-    }
-    return {};
 }
 
 QPushButton* button(QBoxLayout* row, const QString& text) {
@@ -71,24 +56,20 @@ QPushButton* button(QBoxLayout* row, const QString& text) {
 std::unique_ptr<CPbEditDlg> CPbEditDlg::open(const std::string& dir,
                                              const std::array<std::string, 4>& groupNames,
                                              FileDialogService& files, ProfileError* error) {
-    const auto found = findFileIgnoringCase(dir, PhoneBook::kFileName);
-    std::string path =
-        found ? *found
-              : (std::filesystem::path(dir.empty() ? "." : dir) / PhoneBook::kFileName).string();
-    auto file = ProfileFile::loadAbsentAsEmpty(path, error);
-    if (!file)
+    auto edited = EditedProfile::open(dir, PhoneBook::kFileName, error);
+    if (!edited)
         return nullptr;
     PagerTypeCatalog types(dir);
     types.ListPagerTypes(false);
     return std::unique_ptr<CPbEditDlg>(
-        new CPbEditDlg(std::move(path), std::move(*file), types.PagerTypeNames, groupNames, files));
+        new CPbEditDlg(dir, std::move(*edited), types.PagerTypeNames, groupNames, files));
 }
 
-CPbEditDlg::CPbEditDlg(std::string path, ProfileFile file,
+CPbEditDlg::CPbEditDlg(std::string dir, EditedProfile edited,
                        const std::vector<std::string>& pagerTypes,
                        const std::array<std::string, 4>& groupNames, FileDialogService& files)
-    : path_(std::move(path)), saved_(file.bytes()), file_(std::move(file)), files_(files),
-      list_(new QListWidget), form_(new CCalleeForm(pagerTypes, groupNames)) {
+    : dir_(std::move(dir)), edited_(std::move(edited)), files_(files), list_(new QListWidget),
+      form_(new CCalleeForm(pagerTypes, groupNames)), refusal_(new QLabel) {
     auto* listButtons = new QHBoxLayout;
     connect(button(listButtons, QStringLiteral("追加(&A)")), &QPushButton::clicked, this,
             &CPbEditDlg::askAdd);
@@ -104,9 +85,16 @@ CPbEditDlg::CPbEditDlg(std::string path, ProfileFile file,
     left->addWidget(list_, 1);
     left->addLayout(listButtons);
 
+    refusal_->setObjectName(QStringLiteral("refusal"));
+    refusal_->setStyleSheet(QStringLiteral("color: #b00000"));
+    refusal_->setWordWrap(true);
+    auto* right = new QVBoxLayout;
+    right->addWidget(form_, 1);
+    right->addWidget(refusal_);
+
     auto* columns = new QHBoxLayout;
     columns->addLayout(left, 2);
-    columns->addWidget(form_, 3);
+    columns->addLayout(right, 3);
 
     auto* bottom = new QHBoxLayout;
     connect(button(bottom, QStringLiteral("CSV読込(&M)...")), &QPushButton::clicked, this,
@@ -134,41 +122,78 @@ CPbEditDlg::CPbEditDlg(std::string path, ProfileFile file,
 void CPbEditDlg::fillList(int select) {
     const QSignalBlocker block(list_);
     list_->clear();
-    for (const std::string& name : file_.sectionNames())
-        list_->addItem(fromCp932(name));
+    rows_ = file().listedSections();
+    for (std::size_t section : rows_) {
+        const std::string_view name = file().sectionNameAt(section);
+        auto* item = new QListWidgetItem(fromCp932(name), list_);
+        // The program reads only the first section of a name.
+        if (file().sectionIndex(name) != section) {
+            item->setText(item->text() + QStringLiteral(" （重複）"));
+            item->setToolTip(QStringLiteral("同じ名前の人が上にいるため、この人は使われません。"
+                                            "名前を変えるか削除してください。"));
+        }
+    }
     list_->setCurrentRow(std::min(select, list_->count() - 1));
+    shownRow_ = -2; // shows the row whatever it is
     showCurrent();
     updateTitle();
 }
 
 void CPbEditDlg::showCurrent() {
     const int row = list_->currentRow();
-    const auto names = file_.sectionNames();
-    shown_ = row >= 0 && row < static_cast<int>(names.size()) ? names[row] : std::string();
-    form_->setEnabled(!shown_.empty());
-    form_->showEntry(readPhoneBookEntry(file_, shown_));
-}
-
-void CPbEditDlg::formEdited() {
-    if (shown_.empty())
+    if (row == shownRow_)
         return;
-    PhoneBookEntry entry = readPhoneBookEntry(file_, shown_);
-    if (!form_->collect(entry)) {
-        messageBox(QStringLiteral("Shift-JIS で書けない文字があります。"), MsgIcon::Exclamation);
+    if (!leaveRefusedValue()) {
+        const QSignalBlocker block(list_);
+        list_->setCurrentRow(shownRow_);
         return;
     }
-    // A value the file cannot hold stays in the field; the file keeps the last good one.
-    const ProfileError error = writeCallee(file_, entry);
-    if (error != ProfileError::None)
-        form_->setToolTip(errorText(error));
-    else
-        form_->setToolTip({});
+    shownRow_ = row;
+    shown_.reset();
+    if (row >= 0 && row < static_cast<int>(rows_.size()))
+        shown_ = rows_[static_cast<std::size_t>(row)];
+    form_->setEnabled(shown_.has_value());
+    form_->showEntry(shown_ ? phoneBookEntryAt(file(), *shown_) : PhoneBookEntry{});
+}
+
+bool CPbEditDlg::leaveRefusedValue() {
+    if (refused_.isEmpty())
+        return true;
+    const QString question =
+        QStringLiteral("入力中の値は電話帳に書けません。\n%1\n\nこの値を捨てますか？")
+            .arg(refused_);
+    if (messageBox(question, MsgIcon::Question, MsgButtons::YesNo) != MsgAnswer::Yes)
+        return false;
+    setRefused({});
+    return true;
+}
+
+void CPbEditDlg::setRefused(const QString& reason) {
+    refused_ = reason;
+    refusal_->setText(reason);
     updateTitle();
 }
 
+void CPbEditDlg::formEdited() {
+    if (!shown_)
+        return;
+    PhoneBookEntry entry = phoneBookEntryAt(file(), *shown_);
+    QString reason = form_->collect(entry);
+    // A value the file cannot hold stays in the field and counts as unsaved work;
+    // the file keeps the last good one.
+    if (reason.isEmpty()) {
+        const ProfileError error = writeCallee(edited_.file(), *shown_, entry);
+        if (error != ProfileError::None)
+            reason = errorText(error);
+    }
+    setRefused(reason);
+}
+
 bool CPbEditDlg::addCallee(const QString& name) {
+    if (!leaveRefusedValue())
+        return false;
     const auto bytes = toCp932(name);
-    if (!report(bytes ? tonalink::addCallee(file_, *bytes) : ProfileError::BadName))
+    if (!report(bytes ? tonalink::addCallee(edited_.file(), *bytes) : ProfileError::BadName))
         return false;
     fillList(list_->count());
     return true;
@@ -183,90 +208,114 @@ void CPbEditDlg::askAdd() {
 }
 
 void CPbEditDlg::rename() {
-    if (shown_.empty())
+    if (!shown_ || !leaveRefusedValue())
         return;
     bool ok = false;
-    const QString name = QInputDialog::getText(this, kTitle, QStringLiteral("新しい名前:"),
-                                               QLineEdit::Normal, fromCp932(shown_), &ok);
+    const QString name =
+        QInputDialog::getText(this, kTitle, QStringLiteral("新しい名前:"), QLineEdit::Normal,
+                              fromCp932(file().sectionNameAt(*shown_)), &ok);
     const auto bytes = toCp932(name.trimmed());
-    if (ok && report(bytes ? renameCallee(file_, shown_, *bytes) : ProfileError::BadName))
+    if (ok && report(bytes ? renameCallee(edited_.file(), *shown_, *bytes) : ProfileError::BadName))
         fillList(list_->currentRow());
 }
 
 void CPbEditDlg::remove() {
-    if (shown_.empty())
+    if (!shown_ || !leaveRefusedValue())
         return;
-    const QString question = QStringLiteral("%1 を削除しますか？").arg(fromCp932(shown_));
+    const QString question =
+        QStringLiteral("%1 を削除しますか？").arg(fromCp932(file().sectionNameAt(*shown_)));
     if (messageBox(question, MsgIcon::Question, MsgButtons::YesNo) != MsgAnswer::Yes)
         return;
-    if (report(file_.deleteSection(shown_)))
+    if (report(edited_.file().deleteSectionAt(*shown_)))
         fillList(list_->currentRow());
 }
 
 void CPbEditDlg::move(int delta) {
     const int row = list_->currentRow();
     const int upper = delta < 0 ? row - 1 : row;
-    if (row < 0 || upper < 0)
+    if (row < 0 || upper < 0 || !leaveRefusedValue())
         return;
-    if (moveCalleeDown(file_, static_cast<std::size_t>(upper)) == ProfileError::None)
+    if (moveCalleeDown(edited_.file(), static_cast<std::size_t>(upper)) == ProfileError::None)
         fillList(row + delta);
 }
 
 bool CPbEditDlg::save() {
+    if (!refused_.isEmpty()) {
+        messageBox(QStringLiteral("電話帳に書けない値があるため保存できません。\n") + refused_,
+                   MsgIcon::Exclamation);
+        return false;
+    }
+    if (edited_.changedOnDisk()) {
+        switch (askAboutChangedFile(fromCp932(path()))) {
+        case ChangedFileChoice::Reload:
+            report(edited_.reload());
+            fillList(0);
+            return false;
+        case ChangedFileChoice::Cancel:
+            return false;
+        case ChangedFileChoice::Overwrite:
+            break;
+        }
+    }
     std::string detail;
-    const ProfileError error = file_.save(path_, &detail);
+    const ProfileError error = edited_.save(&detail);
     if (error != ProfileError::None) {
         messageBox(errorText(error) + QStringLiteral("\n") + QString::fromStdString(detail),
                    MsgIcon::Stop);
         return false;
     }
-    saved_ = file_.bytes();
     updateTitle();
     return true;
 }
 
 void CPbEditDlg::importCsv() {
+    if (!leaveRefusedValue())
+        return;
     const QString name = files_.getOpenFileName(this, QStringLiteral("CSV読込"),
-                                                QStringLiteral("CSV (*.csv);;すべて (*)"));
+                                                QStringLiteral("CSV (*.csv);;すべて (*)"),
+                                                QString::fromStdString(dir_));
     if (name.isEmpty())
         return;
     const auto bytes = readFileBounded(name.toStdString(), kMaxCsvBytes + 1, nullptr);
-    const CalleeCsv csv = parseCalleeCsv(bytes.value_or(std::string()));
-    if (!bytes || csv.refusal != CsvRefusal::None) {
+    CsvImport result;
+    if (bytes)
+        result = importCallees(edited_.file(), *bytes);
+    if (!bytes || result.refusal != CsvRefusal::None) {
         messageBox(QStringLiteral("読み込めませんでした: 読めないか、大きすぎるか、"
                                   "見出し行に Name 列がないファイルです。"),
                    MsgIcon::Exclamation);
         return;
     }
-    CsvMerge merge;
-    if (!report(mergeCallees(file_, csv, &merge)))
+    if (!report(result.error))
         return;
     fillList(list_->currentRow());
-    QString text = QStringLiteral("追加 %1 件、更新 %2 件").arg(merge.added).arg(merge.updated);
-    for (const std::string& column : csv.unknownColumns)
-        text += QStringLiteral("\n未知の列: %1").arg(fromCp932(column));
-    for (const CalleeCsv::Problem& p : csv.problems)
-        text += QStringLiteral("\n%1 行目: %2").arg(p.line).arg(problemText(p.problem));
-    messageBox(text, MsgIcon::Information);
+    // Beside the editor, so a long list of problems can be read while working on.
+    auto* report = new CImportReportDlg(result, this);
+    report->setAttribute(Qt::WA_DeleteOnClose);
+    report->open();
 }
 
 void CPbEditDlg::exportCsv() {
+    const QString proposed =
+        QDir(QString::fromStdString(dir_.empty() ? "." : dir_)).filePath("maddress.csv");
     const QString name =
-        files_.getSaveFileName(this, QStringLiteral("CSV書出"), QStringLiteral("maddress.csv"),
+        files_.getSaveFileName(this, QStringLiteral("CSV書出"), proposed,
                                QStringLiteral("CSV (*.csv)"), QStringLiteral("csv"));
     if (name.isEmpty())
         return;
-    std::vector<PhoneBookEntry> entries;
-    for (const std::string& callee : file_.sectionNames())
-        entries.push_back(readPhoneBookEntry(file_, callee));
     std::string detail;
-    if (!writeFileAtomically(name.toStdString(), calleeCsv(entries), &detail))
+    if (!writeFileAtomically(name.toStdString(), exportCallees(file()), &detail)) {
         messageBox(QStringLiteral("書き出せませんでした。\n") + QString::fromStdString(detail),
                    MsgIcon::Stop);
+        return;
+    }
+    messageBox(QStringLiteral("%1 人を書き出しました。\n%2").arg(rows_.size()).arg(name),
+               MsgIcon::Information);
 }
 
 void CPbEditDlg::done(int result) {
-    if (modified()) {
+    // At the program's end nobody answers: the window closes, the file stays as saved.
+    if (modified() && !messageBoxesDismissed()) {
         const MsgAnswer answer = messageBox(QStringLiteral("変更を保存しますか？"),
                                             MsgIcon::Question, MsgButtons::YesNoCancel);
         if (answer == MsgAnswer::Cancel || (answer == MsgAnswer::Yes && !save()))
@@ -276,7 +325,7 @@ void CPbEditDlg::done(int result) {
 }
 
 void CPbEditDlg::updateTitle() {
-    setWindowTitle(kTitle + QStringLiteral(" - ") + QString::fromStdString(path_) +
+    setWindowTitle(kTitle + QStringLiteral(" - ") + QString::fromStdString(path()) +
                    (modified() ? QStringLiteral(" *") : QString()));
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/pagerdata/profile_file.h"
+#include "core/pagerdata/edited_profile.h"
 
 #include <QDialog>
 #include <array>
@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+class QLabel;
 class QListWidget;
 
 namespace tonalink {
@@ -18,7 +19,8 @@ class FileDialogService;
 
 // The phone-book editor over one maddress.dat: the callees in file order on
 // the left, the selected callee's fields on the right. Every edit goes at once
-// into a working copy of the file's bytes; saving replaces the file atomically.
+// into a working copy of the file's bytes; saving replaces the file atomically,
+// after asking when someone else changed it in the meantime.
 class CPbEditDlg : public QDialog {
     Q_OBJECT
 public:
@@ -29,9 +31,10 @@ public:
                                             const std::array<std::string, 4>& groupNames,
                                             FileDialogService& files, ProfileError* error);
 
-    const ProfileFile& file() const { return file_; }
-    const std::string& path() const { return path_; }
-    bool modified() const { return file_.bytes() != saved_; }
+    const ProfileFile& file() const { return edited_.file(); }
+    const std::string& path() const { return edited_.path(); }
+    // Also true while a field holds a value the file could not take.
+    bool modified() const { return edited_.modified() || !refused_.isEmpty(); }
     QListWidget* callees() const { return list_; }
     CCalleeForm* form() const { return form_; }
 
@@ -42,7 +45,7 @@ public:
     void done(int result) override;
 
 private:
-    CPbEditDlg(std::string path, ProfileFile file, const std::vector<std::string>& pagerTypes,
+    CPbEditDlg(std::string dir, EditedProfile edited, const std::vector<std::string>& pagerTypes,
                const std::array<std::string, 4>& groupNames, FileDialogService& files);
     void fillList(int select);
     void showCurrent();
@@ -51,16 +54,22 @@ private:
     void rename();
     void remove();
     void move(int delta);
+    // A value the file refused is still in a field: true when the user lets it go.
+    bool leaveRefusedValue();
+    void setRefused(const QString& reason);
     void updateTitle();
     bool report(ProfileError error);
 
-    std::string path_;
-    std::string saved_;
-    ProfileFile file_;
+    std::string dir_;
+    EditedProfile edited_;
     FileDialogService& files_;
     QListWidget* list_;
     CCalleeForm* form_;
-    std::string shown_; // the callee the form shows, CP932
+    QLabel* refusal_;
+    std::vector<std::size_t> rows_;    // the section of each list row
+    std::optional<std::size_t> shown_; // the section the form shows
+    int shownRow_ = -1;
+    QString refused_; // why the last edit could not go into the file
 };
 
 } // namespace tonalink

@@ -2,34 +2,45 @@
 
 #include "open_editor.h"
 #include "platform/qt_translation.h"
+#include "ui/widgets/program_icon.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: pbedit [--dir DIR]\n"
+    "Tonalink phone-book editor: the callees of maddress.dat, CSV import and export.\n"
+    "  --dir DIR   folder of maddress.dat and call.dat (default: the current folder)\n"
+    "  -h, --help  show this text\n"
+    "One editor per folder: a second start brings the first one to the front.\n";
+
+} // namespace
 
 int main(int argc, char** argv) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    // Parsed before the application exists, so --help works without a display.
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Tonalink phone-book editor (maddress.dat)"));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption dir(QStringLiteral("dir"),
-                                 QStringLiteral("Folder of maddress.dat and call.dat (default: "
-                                                "the current folder)."),
-                                 QStringLiteral("DIR"));
-    parser.addOption(dir);
-    if (!parser.parse(arguments)) {
-        std::fprintf(stderr, "pbedit: %s\n", qPrintable(parser.errorText()));
-        return 2;
-    }
-    if (parser.isSet(help)) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
-        return 0;
+    // Read before the application exists, so --help works without a display.
+    std::string dir;
+    for (int i = 1; i < argc; ++i) {
+        const char* arg = argv[i];
+        if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (std::strcmp(arg, "--dir") == 0 && i + 1 < argc) {
+            dir = argv[++i];
+        } else if (std::strncmp(arg, "--dir=", 6) == 0) {
+            dir = arg + 6;
+        } else {
+            std::fprintf(stderr, "pbedit: unexpected argument %s\n%s", arg, kUsage);
+            return 2;
+        }
     }
     QApplication app(argc, argv);
     tonalink::installQtJapanese(app);
-    tonalink::runPbEdit(parser.value(dir).toStdString());
+    app.setWindowIcon(tonalink::programIcon());
+    tonalink::runPbEdit(dir);
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "entry_table_model.h"
 
+#include "core/common/cp932.h"
 #include "core/pagerdata/pager_type.h"
 #include "type_edit_texts.h"
 #include "ui/widgets/qt_text.h"
@@ -44,7 +45,7 @@ QVariant CEntryTableModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return {};
     const TableEntry entry = TableEntry::parse(values_[row]);
-    const bool split = entry.raw.find(']') != std::string::npos;
+    const bool split = entry.bracketed;
     switch (index.column()) {
     case CodeColumn:
         return split ? fromCp932(entry.code) : QString();
@@ -85,12 +86,12 @@ bool CEntryTableModel::setData(const QModelIndex& index, const QVariant& value, 
     if (!typed)
         return false;
     const TableEntry entry = TableEntry::parse(values_[row]);
-    const bool split = entry.raw.find(']') != std::string::npos;
+    const bool split = entry.bracketed;
     std::string codeBytes = split ? entry.code : std::string();
     std::string textBytes = split ? entry.text : entry.raw;
     (index.column() == CodeColumn ? codeBytes : textBytes) = *typed;
     // A ']' in the code would end it early.
-    if (codeBytes.find(']') != std::string::npos)
+    if (cp932::containsChar(codeBytes, ']'))
         return false;
     std::vector<std::string> edited = values_;
     edited[row] = "[" + codeBytes + "]" + textBytes;

@@ -1,5 +1,6 @@
 #include "type_edit_dlg.h"
 
+#include "changed_file_question.h"
 #include "entry_list_page.h"
 #include "try_it_box.h"
 #include "type_edit_texts.h"
@@ -177,8 +178,26 @@ void CTypeEditDlg::copyType() {
 void CTypeEditDlg::renameType() {
     const std::string from = currentType();
     const std::string name = askName(QStringLiteral("新しい名前:"), fromCp932(from));
-    if (!name.empty() && name != from && report(document_.renameType(from, name)))
-        fillTypes(name);
+    if (name.empty() || name == from)
+        return;
+    // The callees of the old name would lose their type: say so and offer to follow.
+    const std::size_t users = document_.calleesOfType(from);
+    MsgAnswer follow = MsgAnswer::No;
+    if (users > 0) {
+        follow = messageBox(QStringLiteral("電話帳の %1 人がこの機種を使っています。\n"
+                                           "その人たちの呼出機種も「%2」に変えますか？\n"
+                                           "(電話帳は保存のときに書き換えます)")
+                                .arg(users)
+                                .arg(fromCp932(name)),
+                            MsgIcon::Question, MsgButtons::YesNoCancel);
+        if (follow == MsgAnswer::Cancel)
+            return;
+    }
+    if (!report(document_.renameType(from, name)))
+        return;
+    if (follow == MsgAnswer::Yes)
+        document_.retypeCalleesOnSave(from, name);
+    fillTypes(name);
 }
 
 void CTypeEditDlg::deleteType() {
@@ -186,9 +205,32 @@ void CTypeEditDlg::deleteType() {
     const QString question = QStringLiteral("機種「%1」を削除しますか？").arg(fromCp932(name));
     if (messageBox(question, MsgIcon::Question, MsgButtons::YesNo) != MsgAnswer::Yes)
         return;
+    std::string replacement;
+    if (const std::size_t users = document_.calleesOfType(name); users > 0) {
+        // The callees of the deleted type can take another one instead.
+        const QString keep = QStringLiteral("(変えない)");
+        QStringList choices;
+        for (const std::string& other : document_.typeNames())
+            if (other != name)
+                choices << fromCp932(other);
+        choices << keep;
+        bool ok = false;
+        const QString chosen =
+            QInputDialog::getItem(this, typeedit::kTitle,
+                                  QStringLiteral("電話帳の %1 人がこの機種を使っています。\n"
+                                                 "その人たちの呼出機種を次に変えます (保存のとき):")
+                                      .arg(users),
+                                  choices, 0, false, &ok);
+        if (!ok)
+            return;
+        if (chosen != keep)
+            replacement = toCp932(chosen).value_or(std::string());
+    }
     const int row = types_->currentRow();
     if (!report(document_.deleteType(name)))
         return;
+    if (!replacement.empty())
+        document_.retypeCalleesOnSave(name, replacement);
     const std::vector<std::string> names = document_.typeNames();
     fillTypes(names.empty()
                   ? std::string()
@@ -196,6 +238,18 @@ void CTypeEditDlg::deleteType() {
 }
 
 bool CTypeEditDlg::save() {
+    if (document_.changedOnDisk()) {
+        switch (askAboutChangedFile(fromCp932(document_.path()))) {
+        case ChangedFileChoice::Reload:
+            report(document_.reload());
+            fillTypes(currentType());
+            return false;
+        case ChangedFileChoice::Cancel:
+            return false;
+        case ChangedFileChoice::Overwrite:
+            break;
+        }
+    }
     std::string detail;
     const ProfileError e = document_.save(&detail);
     updateTitle();
@@ -206,7 +260,8 @@ bool CTypeEditDlg::save() {
 }
 
 void CTypeEditDlg::done(int result) {
-    if (document_.modified()) {
+    // At the program's end nobody answers: the window closes, the file stays as saved.
+    if (document_.modified() && !messageBoxesDismissed()) {
         const MsgAnswer answer = messageBox(QStringLiteral("変更を保存しますか？"),
                                             MsgIcon::Question, MsgButtons::YesNoCancel);
         if (answer == MsgAnswer::Cancel || (answer == MsgAnswer::Yes && !save()))

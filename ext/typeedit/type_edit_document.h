@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/pagerdata/edited_profile.h"
 #include "core/pagerdata/pager_type.h"
 #include "core/pagerdata/pager_type_editing.h"
 #include "core/pagerdata/profile_file.h"
@@ -16,6 +17,7 @@ namespace tonalink {
 // call.dat as the pager-type editor holds it: every edit goes at once into a
 // working copy through the profile operations, so untouched bytes stay as they
 // were and what is shown is exactly what the program will load after saving.
+// The phone book beside it follows renamed and deleted types when asked to.
 class TypeEditDocument {
 public:
     // A name must fit the 99-byte values a phone-book entry names its type with.
@@ -25,11 +27,23 @@ public:
     // name; a file that is not there is an empty one, created on saving.
     static std::optional<TypeEditDocument> open(const std::string& dir, ProfileError* error);
 
-    const std::string& path() const { return path_; }
-    std::vector<std::string> typeNames() const { return file_.sectionNames(); }
-    bool modified() const { return file_.bytes() != saved_; }
-    const std::string& bytes() const { return file_.bytes(); }
+    const std::string& path() const { return edited_.path(); }
+    std::vector<std::string> typeNames() const { return file().sectionNames(); }
+    bool modified() const { return edited_.modified(); }
+    const std::string& bytes() const { return file().bytes(); }
+    bool changedOnDisk() const { return edited_.changedOnDisk(); }
+    // call.dat as it is now; edits and phone-book changes not saved are dropped.
+    ProfileError reload();
+    // call.dat, then the phone book's changes asked for since the last save. A
+    // phone book that cannot be written is reported (WriteFailed, its path in
+    // `detail`) and its changes are tried again at the next save.
     ProfileError save(std::string* detail = nullptr);
+
+    // Callees of the phone book in the same folder whose type is `type`, as the
+    // phone book will be after the next save.
+    std::size_t calleesOfType(std::string_view type) const;
+    // At the next save, those callees get the type `to` instead.
+    void retypeCalleesOnSave(std::string_view from, std::string_view to);
 
     // BadName for a name that cannot be a section (or is too long), NameTaken,
     // TooLarge when the program's list of type names could not hold it.
@@ -41,7 +55,7 @@ public:
 
     std::string value(std::string_view type, std::string_view key) const;
     int32_t number(std::string_view type, std::string_view key) const {
-        return file_.readInt(type, key, 0);
+        return file().readInt(type, key, 0);
     }
     // Leaves the file alone when the key already reads as `value`.
     ProfileError setValue(std::string_view type, std::string_view key, std::string_view value);
@@ -54,11 +68,16 @@ public:
     PagerType pagerType(std::string_view type) const;
 
 private:
-    TypeEditDocument(std::string path, ProfileFile file);
+    TypeEditDocument(std::string dir, EditedProfile edited);
+    const ProfileFile& file() const { return edited_.file(); }
+    ProfileFile& file() { return edited_.file(); }
+    // The phone book with the changes asked for applied (empty when there is
+    // none, `path` then empty); nullopt when it is there and cannot be read.
+    std::optional<ProfileFile> retypedPhoneBook(std::string* path = nullptr) const;
 
-    std::string path_;
-    std::string saved_;
-    ProfileFile file_;
+    std::string dir_;
+    EditedProfile edited_;
+    std::vector<std::pair<std::string, std::string>> retypes_; // from, to
 };
 
 } // namespace tonalink

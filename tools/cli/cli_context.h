@@ -11,6 +11,7 @@ namespace tonalink::cli {
 enum ExitCode : int {
     kExitOk = 0,
     kExitNotEncodable = 1,
+    kExitRowsSkipped = 1, // book import: some row was left out
     kExitUsage = 2,
     kExitFileError = 3,
     kExitCancelled = 4,
@@ -31,6 +32,8 @@ using Command = int (*)(const CliContext&, const std::vector<std::string>& args)
 
 int runTypes(const CliContext& ctx, const std::vector<std::string>& args);
 int runBook(const CliContext& ctx, const std::vector<std::string>& args);
+// `book import FILE.csv [--dry-run]` and `book export [FILE]`; args[0] names which.
+int runBookTransfer(const CliContext& ctx, const std::vector<std::string>& args);
 int runShortcut(const CliContext& ctx, const std::vector<std::string>& args);
 int runEncode(const CliContext& ctx, const std::vector<std::string>& args);
 int runSend(const CliContext& ctx, const std::vector<std::string>& args);

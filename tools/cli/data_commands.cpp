@@ -20,8 +20,10 @@ int runTypes(const CliContext& ctx, const std::vector<std::string>& args) {
 }
 
 int runBook(const CliContext& ctx, const std::vector<std::string>& args) {
+    if (!args.empty() && (args[0] == "import" || args[0] == "export"))
+        return runBookTransfer(ctx, args);
     if (!args.empty())
-        return ctx.usage("book takes no arguments");
+        return ctx.usage("book takes no arguments, or import or export");
     PhoneBook book(ctx.dir);
     if (book.ListPhoneBook() != 0) {
         ctx.err << "tonalink-cli: no readable maddress.dat in " << ctx.dir << "\n";

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <iconv.h>
 #include <vector>
 
@@ -71,6 +72,15 @@ unsigned char foldAscii(unsigned char c) {
 
 } // namespace
 
+std::size_t findChar(std::string_view s, char c, std::size_t from) {
+    for (std::size_t i = from; i < s.size();
+         i += isLeadByte(static_cast<unsigned char>(s[i])) ? 2 : 1) {
+        if (s[i] == c)
+            return i;
+    }
+    return std::string_view::npos;
+}
+
 std::size_t clampToCharBoundary(std::string_view bytes, std::size_t maxBytes) {
     if (bytes.size() <= maxBytes)
         return bytes.size();
@@ -90,6 +100,44 @@ std::optional<std::string> fromUtf8(std::string_view utf8, Failure* failure) {
 
 std::optional<std::string> toUtf8(std::string_view bytes, Failure* failure) {
     return convert("UTF-8", "CP932", bytes, failure);
+}
+
+bool isValidUtf8(std::string_view bytes) {
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        std::size_t more = 0;
+        uint32_t code = 0;
+        if (b < 0x80) {
+            ++i;
+            continue;
+        }
+        if (b >= 0xC2 && b <= 0xDF) {
+            more = 1;
+            code = b & 0x1Fu;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            more = 2;
+            code = b & 0x0Fu;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            more = 3;
+            code = b & 0x07u;
+        } else {
+            return false;
+        }
+        if (bytes.size() - i <= more)
+            return false;
+        for (std::size_t k = 1; k <= more; ++k) {
+            const auto next = static_cast<unsigned char>(bytes[i + k]);
+            if ((next & 0xC0u) != 0x80u)
+                return false;
+            code = (code << 6) | (next & 0x3Fu);
+        }
+        const uint32_t least[] = {0, 0x80, 0x800, 0x10000};
+        if (code < least[more] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return false;
+        i += more + 1;
+    }
+    return true;
 }
 
 std::optional<std::string> fromUtf16(std::u16string_view utf16, Failure* failure) {
@@ -142,6 +190,18 @@ int compareIgnoringAsciiCase(std::string_view a, std::string_view b) {
 
 bool equalIgnoringAsciiCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && compareIgnoringAsciiCase(a, b) == 0;
+}
+
+std::string upperAscii(std::string_view text) {
+    std::string out(text);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const auto c = static_cast<unsigned char>(out[i]);
+        if (isLeadByte(c))
+            ++i;
+        else
+            out[i] = static_cast<char>(foldAscii(c));
+    }
+    return out;
 }
 
 } // namespace tonalink::cp932

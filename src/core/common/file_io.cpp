@@ -122,6 +122,23 @@ std::optional<std::string> readFileBounded(const std::string& path, std::size_t 
     return out;
 }
 
+FileStamp stampOfBytes(std::string_view bytes) {
+    std::uint64_t hash = 14695981039346656037ull;
+    for (char c : bytes)
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    return {true, bytes.size(), hash};
+}
+
+std::optional<FileStamp> stampOfFile(const std::string& path, std::size_t maxBytes) {
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec) && !ec)
+        return FileStamp{};
+    const auto bytes = readFileBounded(path, maxBytes);
+    if (!bytes)
+        return std::nullopt;
+    return stampOfBytes(*bytes);
+}
+
 std::optional<std::string> followLinks(const std::string& path) {
     namespace fs = std::filesystem;
     fs::path current(path);

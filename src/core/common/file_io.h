@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,6 +34,21 @@ std::optional<std::string> followLinks(const std::string& path);
 // a regular file is refused, never replaced.
 bool writeFileAtomically(const std::string& path, std::string_view bytes,
                          std::string* error = nullptr);
+
+// What a file held when it was read: an editor about to save compares it with
+// the file as it is then, to find a change someone else made in between. The
+// content decides: a file written again with the same bytes is no change.
+struct FileStamp {
+    bool exists = false;
+    std::uint64_t size = 0;
+    std::uint64_t hash = 0; // FNV-1a of the bytes
+
+    bool operator==(const FileStamp&) const = default;
+};
+FileStamp stampOfBytes(std::string_view bytes);
+// The file as it is now: not there, or its stamp; nullopt when it is there and
+// cannot be read (or is larger than maxBytes).
+std::optional<FileStamp> stampOfFile(const std::string& path, std::size_t maxBytes);
 
 // Writes every byte to an open descriptor, retrying short and interrupted writes.
 bool writeAll(int fd, std::string_view bytes);

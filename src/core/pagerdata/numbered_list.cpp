@@ -80,12 +80,11 @@ ListInFile scanList(const ProfileSection& section, const NumberedList& list, int
     return result;
 }
 
-ProfileError writeList(ProfileFile& file, std::string_view section, const NumberedList& list,
-                       const std::vector<std::string>& values, int32_t maxEntries) {
+ProfileError listEdits(const ProfileSection& current, const NumberedList& list,
+                       const std::vector<std::string>& values, int32_t maxEntries,
+                       std::vector<ProfileFile::KeyEdit>& edits) {
     if (values.size() > static_cast<std::size_t>(maxEntries))
         return ProfileError::BadValue;
-    const ProfileSection current = file.section(section);
-    std::vector<ProfileFile::KeyEdit> edits;
     const std::string count = std::to_string(values.size());
     if (!current.contains(list.countKey) ||
         current.readInt(list.countKey, 0) != static_cast<int32_t>(values.size()))
@@ -104,6 +103,15 @@ ProfileError writeList(ProfileFile& file, std::string_view section, const Number
         if (const auto index = list.indexOf(name); index && *index >= values.size())
             edits.push_back({std::string(name), std::nullopt});
     }
+    return ProfileError::None;
+}
+
+ProfileError writeList(ProfileFile& file, std::string_view section, const NumberedList& list,
+                       const std::vector<std::string>& values, int32_t maxEntries) {
+    std::vector<ProfileFile::KeyEdit> edits;
+    if (const ProfileError e = listEdits(file.section(section), list, values, maxEntries, edits);
+        e != ProfileError::None)
+        return e;
     return file.editKeys(section, edits);
 }
 

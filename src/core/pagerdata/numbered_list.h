@@ -53,9 +53,14 @@ struct ListInFile {
 };
 ListInFile scanList(const ProfileSection& section, const NumberedList& list, int32_t maxEntries);
 
-// Writes `values` numbered from 0 with the count set to their number and the
-// list's keys beyond them removed. Lines that already load as wanted are left
-// as they are. Refused (BadValue, nothing changed) when a value cannot be stored.
+// The key edits that make `current` hold `values` numbered from 0 with the
+// count set to their number and the list's keys beyond them removed, appended to
+// `edits`. Lines that already load as wanted are left as they are. BadValue when
+// a value cannot be stored.
+ProfileError listEdits(const ProfileSection& current, const NumberedList& list,
+                       const std::vector<std::string>& values, int32_t maxEntries,
+                       std::vector<ProfileFile::KeyEdit>& edits);
+// The edits of listEdits applied to `section` (nothing changed when refused).
 ProfileError writeList(ProfileFile& file, std::string_view section, const NumberedList& list,
                        const std::vector<std::string>& values, int32_t maxEntries);
 

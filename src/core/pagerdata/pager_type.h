@@ -10,8 +10,9 @@ namespace tonalink {
 // loaded. `raw` is the value as read (what the fixed-phrase box shows).
 struct TableEntry {
     std::string raw;
-    std::string code;       // bytes 1 .. b-1, b being the first ']'
+    std::string code;       // bytes 1 .. b-1, b being the first ']' that is a character
     std::string text;       // bytes after b
+    bool bracketed = false; // there is such a ']'
     bool matchable = false; // false without ']' or with an empty text: never matches
 
     static TableEntry parse(std::string raw);

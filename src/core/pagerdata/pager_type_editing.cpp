@@ -63,7 +63,7 @@ std::vector<EntryWarning> checkEntries(const std::vector<std::string>& values, E
             warnings.push_back({row, EntryProblem::Empty});
             continue;
         }
-        if (e.raw.find(']') == std::string::npos) {
+        if (!e.bracketed) {
             warnings.push_back({row, EntryProblem::NoBracket});
             continue;
         }

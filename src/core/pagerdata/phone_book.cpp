@@ -3,6 +3,8 @@
 #include "core/common/file_io.h"
 #include "core/pagerdata/numbered_list.h"
 
+#include <unordered_map>
+
 namespace tonalink {
 
 PhoneBook::PhoneBook(std::string dataDir) : dataDir_(std::move(dataDir)) {}
@@ -36,10 +38,11 @@ PhoneBookEntry PhoneBook::ReadPhoneBookEntry(const std::string& name) const {
     return readPhoneBookEntry(ProfileFile::loadOrEmpty(PbFilePath), name);
 }
 
-PhoneBookEntry readPhoneBookEntry(const ProfileFile& file, const std::string& name) {
-    const ProfileSection section = file.section(name);
+namespace {
+
+PhoneBookEntry entryOf(std::string name, const ProfileSection& section) {
     PhoneBookEntry entry;
-    entry.Name = name;
+    entry.Name = std::move(name);
     entry.PbType = section.readString("PbType");
     entry.PbCallNo = section.readString("PbCallNo");
     entry.PhsCallNo = section.readString("PhsCallNo");
@@ -49,12 +52,32 @@ PhoneBookEntry readPhoneBookEntry(const ProfileFile& file, const std::string& na
     return entry;
 }
 
+} // namespace
+
+PhoneBookEntry readPhoneBookEntry(const ProfileFile& file, const std::string& name) {
+    return entryOf(name, file.section(name));
+}
+
+PhoneBookEntry phoneBookEntryAt(const ProfileFile& file, std::size_t index) {
+    return entryOf(std::string(file.sectionNameAt(index)), file.sectionAt(index));
+}
+
 std::vector<int32_t> PhoneBook::ReadMsgGroups(int32_t fallback) const {
     const ProfileFile file = ProfileFile::loadOrEmpty(PbFilePath);
+    std::unordered_map<std::size_t, int32_t> groupOfSection;
     std::vector<int32_t> groups;
     groups.reserve(PhoneBookNames.size());
-    for (const std::string& name : PhoneBookNames)
-        groups.push_back(file.readInt(name, "MsgGroup", fallback));
+    for (const std::string& name : PhoneBookNames) {
+        const std::optional<std::size_t> index = file.sectionIndex(name);
+        if (!index) {
+            groups.push_back(fallback);
+            continue;
+        }
+        auto [it, fresh] = groupOfSection.try_emplace(*index, fallback);
+        if (fresh)
+            it->second = file.sectionAt(*index).readInt("MsgGroup", fallback);
+        groups.push_back(it->second);
+    }
     return groups;
 }
 

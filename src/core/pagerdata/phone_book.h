@@ -17,6 +17,8 @@ struct PhoneBookEntry {
     std::string PbPassWord;
     int32_t MsgGroup = 0; // as written; only 1 to 4 name a broadcast group
     std::vector<std::string> UserPhrases;
+
+    bool operator==(const PhoneBookEntry&) const = default;
 };
 
 // The phone book maddress.dat: where it is, the names of its callees and the
@@ -42,8 +44,9 @@ public:
     std::vector<std::string> ReadEntryNames() const;
     // One entry from PbFilePath; a missing file, section or key gives the defaults.
     PhoneBookEntry ReadPhoneBookEntry(const std::string& name) const;
-    // MsgGroup of every name in PhoneBookNames, in that order, read in one pass;
-    // fallback for a missing key.
+    // MsgGroup of every name in PhoneBookNames, in that order, read in one pass
+    // over the file: a section that many names reach is read once. fallback for
+    // a missing key.
     std::vector<int32_t> ReadMsgGroups(int32_t fallback) const;
 
     ProfileError lastError() const { return lastError_; }
@@ -60,5 +63,8 @@ private:
 
 // One entry of a loaded phone book; a missing section or key gives the defaults.
 PhoneBookEntry readPhoneBookEntry(const ProfileFile& file, const std::string& name);
+// The section at `index` of the file (ProfileFile::sectionAt), the second of two
+// equal names included.
+PhoneBookEntry phoneBookEntryAt(const ProfileFile& file, std::size_t index);
 
 } // namespace tonalink

@@ -4,8 +4,6 @@
 #include "core/pagerdata/numbered_list.h"
 
 #include <algorithm>
-#include <optional>
-#include <vector>
 
 namespace tonalink {
 
@@ -13,6 +11,10 @@ namespace {
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
+}
+
+bool isLineBreak(char c) {
+    return c == '\r' || c == '\n';
 }
 
 std::string_view trimmed(std::string_view s) {
@@ -23,79 +25,24 @@ std::string_view trimmed(std::string_view s) {
     return s;
 }
 
-struct Line {
-    std::size_t begin = 0;
-    std::size_t next = 0; // start of the following line
-    std::string_view text;
-};
-
-std::vector<Line> splitLines(std::string_view all) {
-    std::vector<Line> lines;
-    std::size_t pos = 0;
-    while (pos < all.size()) {
+// The start of the comment lines right above the line at `pos`, not reaching
+// back before `floor` (the end of the section before).
+std::size_t commentsAbove(std::string_view all, std::size_t pos, std::size_t floor) {
+    while (pos > floor) {
         std::size_t stop = pos;
-        while (stop < all.size() && all[stop] != '\r' && all[stop] != '\n')
-            ++stop;
-        std::size_t next = stop;
-        if (next < all.size())
-            next += (all[next] == '\r' && next + 1 < all.size() && all[next + 1] == '\n') ? 2 : 1;
-        lines.push_back({pos, next, all.substr(pos, stop - pos)});
-        pos = next;
+        if (stop > 0 && all[stop - 1] == '\n')
+            --stop;
+        if (stop > 0 && all[stop - 1] == '\r')
+            --stop;
+        std::size_t start = stop;
+        while (start > 0 && !isLineBreak(all[start - 1]))
+            --start;
+        const std::string_view line = trimmed(all.substr(start, stop - start));
+        if (start < floor || line.empty() || line.front() != ';')
+            break;
+        pos = start;
     }
-    return lines;
-}
-
-// The name of a header line, read as the profile reader reads it.
-std::optional<std::string_view> headerName(std::string_view line) {
-    const std::string_view text = trimmed(line);
-    if (text.empty() || text.front() != '[')
-        return std::nullopt;
-    const std::size_t close = text.find(']', 1);
-    if (close == std::string_view::npos)
-        return std::nullopt;
-    return trimmed(text.substr(1, close - 1));
-}
-
-bool isKeyLine(std::string_view line) {
-    const std::string_view text = trimmed(line);
-    return !text.empty() && text.front() != ';' && line.find('=') != std::string_view::npos;
-}
-
-// A section as one unit of bytes: the comment lines right above its header, the
-// header and its lines up to the last key. What lies between two units (blank
-// lines, comments set apart) stays in place when units are swapped.
-struct Block {
-    std::size_t begin = 0;
-    std::size_t end = 0;
-    bool named = false;
-};
-
-bool isComment(std::string_view line) {
-    const std::string_view text = trimmed(line);
-    return !text.empty() && text.front() == ';';
-}
-
-std::vector<Block> sectionBlocks(std::string_view all) {
-    std::vector<Block> blocks;
-    std::size_t lastKeyEnd = 0;
-    std::optional<std::size_t> commentsFrom;
-    for (const Line& line : splitLines(all)) {
-        if (const auto name = headerName(line.text)) {
-            if (!blocks.empty())
-                blocks.back().end = lastKeyEnd;
-            blocks.push_back({commentsFrom.value_or(line.begin), 0, !name->empty()});
-            lastKeyEnd = line.next;
-        } else if (isKeyLine(line.text) && !blocks.empty()) {
-            lastKeyEnd = line.next;
-        }
-        if (!isComment(line.text))
-            commentsFrom.reset();
-        else if (!commentsFrom && (blocks.empty() || line.begin >= lastKeyEnd))
-            commentsFrom = line.begin;
-    }
-    if (!blocks.empty())
-        blocks.back().end = lastKeyEnd;
-    return blocks;
+    return pos;
 }
 
 std::string_view lineEndOf(std::string_view all) {
@@ -107,14 +54,11 @@ std::string_view lineEndOf(std::string_view all) {
     return (at + 1 < all.size() && all[at + 1] == '\n') ? "\r\n" : "\r";
 }
 
-bool endsInLineBreak(std::string_view s) {
-    return !s.empty() && (s.back() == '\n' || s.back() == '\r');
-}
-
 } // namespace
 
 bool storableValue(std::string_view value) {
     return value.size() < ProfileFile::kValueBufferBytes &&
+           value.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos &&
            ProfileFile::valueAsRead(value) == value;
 }
 
@@ -131,83 +75,92 @@ FieldCheck checkPassword(std::string_view password) {
     return password.size() > kPasswordMaxBytes ? FieldCheck::TooLong : FieldCheck::Ok;
 }
 
-ProfileError checkCalleeName(const ProfileFile& file, std::string_view name,
-                             std::string_view renamed) {
-    if (name.empty() || name.size() > kCalleeNameMaxBytes || trimmed(name) != name ||
-        name.find(']') != std::string_view::npos)
+ProfileError checkCalleeName(std::string_view name) {
+    if (name.empty() || name.size() > kCalleeNameMaxBytes || trimmed(name) != name)
         return ProfileError::BadName;
-    for (const std::string& other : file.sectionNames())
-        if (!cp932::equalIgnoringAsciiCase(other, renamed) &&
-            cp932::equalIgnoringAsciiCase(other, name))
-            return ProfileError::NameTaken;
+    // The header rules (a ']' of its own ends the name, a trail byte does not).
     ProfileFile probe;
     return probe.appendSection(name);
 }
 
+std::size_t listedNameBytes(const ProfileFile& file) {
+    std::size_t used = 1;
+    for (std::size_t i : file.listedSections())
+        used += file.sectionNameAt(i).size() + 1;
+    return used;
+}
+
 ProfileError addCallee(ProfileFile& file, std::string_view name) {
-    if (const ProfileError e = checkCalleeName(file, name); e != ProfileError::None)
+    if (const ProfileError e = checkCalleeName(name); e != ProfileError::None)
         return e;
+    if (file.sectionIndex(name))
+        return ProfileError::NameTaken;
+    if (listedNameBytes(file) + name.size() + 1 > ProfileFile::kSectionNamesBufferBytes)
+        return ProfileError::TooLarge;
     return file.appendSection(name);
 }
 
-ProfileError renameCallee(ProfileFile& file, std::string_view from, std::string_view to) {
-    if (const ProfileError e = checkCalleeName(file, to, from); e != ProfileError::None)
+ProfileError renameCallee(ProfileFile& file, std::size_t section, std::string_view to) {
+    if (const ProfileError e = checkCalleeName(to); e != ProfileError::None)
         return e;
-    return file.renameSection(from, to);
+    const std::size_t from = file.sectionNameAt(section).size();
+    if (listedNameBytes(file) + to.size() > ProfileFile::kSectionNamesBufferBytes + from)
+        return ProfileError::TooLarge;
+    return file.renameSectionAt(section, to);
 }
 
-ProfileError writeCallee(ProfileFile& file, const PhoneBookEntry& entry) {
-    const ProfileSection section = file.section(entry.Name);
-    std::vector<ProfileFile::KeyEdit> edits;
+ProfileError calleeEdits(const ProfileSection& current, const PhoneBookEntry& entry,
+                         std::vector<ProfileFile::KeyEdit>& edits) {
     const auto text = [&](std::string_view key, const std::string& value) {
-        if (section.readString(key) != value)
+        if (!storableValue(value))
+            return false;
+        if (current.readString(key) != value)
             edits.push_back({std::string(key), value});
+        return true;
     };
-    text("PbType", entry.PbType);
-    text("PbCallNo", entry.PbCallNo);
-    text("PhsCallNo", entry.PhsCallNo);
-    text("PbPassWord", entry.PbPassWord);
-    if (section.readInt("MsgGroup", 0) != entry.MsgGroup)
+    if (!text("PbType", entry.PbType) || !text("PbCallNo", entry.PbCallNo) ||
+        !text("PhsCallNo", entry.PhsCallNo) || !text("PbPassWord", entry.PbPassWord))
+        return ProfileError::BadValue;
+    if (current.readInt("MsgGroup", 0) != entry.MsgGroup)
         edits.push_back({"MsgGroup", entry.MsgGroup == 0
                                          ? std::nullopt
                                          : std::optional(std::to_string(entry.MsgGroup))});
-    for (const ProfileFile::KeyEdit& edit : edits)
-        if (edit.value && !storableValue(*edit.value))
-            return ProfileError::BadValue;
-    for (const std::string& phrase : entry.UserPhrases)
-        if (!kUserPhraseList.stored(phrase))
-            return ProfileError::BadValue;
-    ProfileFile changed = file;
-    if (!edits.empty())
-        if (const ProfileError e = changed.editKeys(entry.Name, edits); e != ProfileError::None)
-            return e;
-    if (readListValues(changed.section(entry.Name), kUserPhraseList, PhoneBook::kMaxUserPhrases) !=
-        entry.UserPhrases)
-        if (const ProfileError e = writeList(changed, entry.Name, kUserPhraseList,
-                                             entry.UserPhrases, PhoneBook::kMaxUserPhrases);
-            e != ProfileError::None)
-            return e;
-    file = std::move(changed);
-    return ProfileError::None;
+    if (readListValues(current, kUserPhraseList, PhoneBook::kMaxUserPhrases) == entry.UserPhrases)
+        return ProfileError::None;
+    return listEdits(current, kUserPhraseList, entry.UserPhrases, PhoneBook::kMaxUserPhrases,
+                     edits);
+}
+
+ProfileError writeCallee(ProfileFile& file, std::size_t section, const PhoneBookEntry& entry) {
+    if (section >= file.sectionCount())
+        return ProfileError::NoSection;
+    std::vector<ProfileFile::KeyEdit> edits;
+    if (const ProfileError e = calleeEdits(file.sectionAt(section), entry, edits);
+        e != ProfileError::None)
+        return e;
+    if (edits.empty())
+        return ProfileError::None;
+    return file.editSections({{section, {}, std::move(edits)}});
 }
 
 ProfileError moveCalleeDown(ProfileFile& file, std::size_t index) {
-    const std::string& all = file.bytes();
-    const std::vector<Block> blocks = sectionBlocks(all);
-    // Empty names are not listed: count only the listed sections.
-    std::vector<std::size_t> listed;
-    for (std::size_t i = 0; i < blocks.size(); ++i)
-        if (blocks[i].named)
-            listed.push_back(i);
+    const std::vector<std::size_t> listed = file.listedSections();
+    // An unlisted section between the two would be jumped over: not a neighbour.
     if (index + 1 >= listed.size() || listed[index] + 1 != listed[index + 1])
         return ProfileError::NoSection;
-    const Block upper = blocks[listed[index]];
-    const Block lower = blocks[listed[index + 1]];
-    std::string first = all.substr(lower.begin, lower.end - lower.begin);
+    const std::string_view all = file.bytes();
+    const auto block = [&](std::size_t section) {
+        const ProfileFile::SectionLines lines = *file.sectionLinesAt(section);
+        const std::size_t floor = section == 0 ? 0 : file.sectionLinesAt(section - 1)->end;
+        return ProfileFile::SectionLines{commentsAbove(all, lines.begin, floor), lines.end};
+    };
+    const ProfileFile::SectionLines upper = block(listed[index]);
+    const ProfileFile::SectionLines lower = block(listed[index + 1]);
+    std::string first(all.substr(lower.begin, lower.end - lower.begin));
     // The last section may end without a line break; it needs one when it moves up.
-    if (!endsInLineBreak(first))
+    if (!first.empty() && !isLineBreak(first.back()))
         first.append(lineEndOf(all));
-    std::string bytes = all.substr(0, upper.begin);
+    std::string bytes(all.substr(0, upper.begin));
     bytes.append(first)
         .append(all.substr(upper.end, lower.begin - upper.end))
         .append(all.substr(upper.begin, upper.end - upper.begin))
@@ -217,6 +170,31 @@ ProfileError moveCalleeDown(ProfileFile& file, std::size_t index) {
         return ProfileError::TooLarge;
     file = std::move(*moved);
     return ProfileError::None;
+}
+
+namespace {
+
+std::vector<std::size_t> calleesOfType(const ProfileFile& file, std::string_view type) {
+    std::vector<std::size_t> found;
+    for (std::size_t i : file.listedSections())
+        if (cp932::equalIgnoringAsciiCase(file.sectionAt(i).readString("PbType"), type))
+            found.push_back(i);
+    return found;
+}
+
+} // namespace
+
+std::size_t countCalleesOfType(const ProfileFile& file, std::string_view type) {
+    return calleesOfType(file, type).size();
+}
+
+ProfileError retypeCallees(ProfileFile& file, std::string_view from, std::string_view to) {
+    if (!storableValue(to))
+        return ProfileError::BadValue;
+    std::vector<ProfileFile::SectionEdit> edits;
+    for (std::size_t i : calleesOfType(file, from))
+        edits.push_back({i, {}, {{"PbType", std::string(to)}}});
+    return file.editSections(edits);
 }
 
 } // namespace tonalink

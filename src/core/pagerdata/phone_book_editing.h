@@ -4,8 +4,10 @@
 #include "core/pagerdata/profile_file.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tonalink {
 
@@ -18,29 +20,44 @@ inline constexpr std::size_t kPasswordMaxBytes = 4;    // the form's password fi
 // A callee name is shown, logged and stored in 100-byte buffers.
 inline constexpr std::size_t kCalleeNameMaxBytes = 99;
 
-// A value that reads back from the file exactly as written.
+// A value that reads back from the file exactly as written, on one line.
 bool storableValue(std::string_view value);
 
 // Call and centre numbers: the dial characters 0-9 * # and the pause ','.
 FieldCheck checkCallNumber(std::string_view number);
 FieldCheck checkPassword(std::string_view password);
 
-// BadName (empty, too long, not writable as a header) or NameTaken (ignoring
-// ASCII case, apart from the callee being renamed).
-ProfileError checkCalleeName(const ProfileFile& file, std::string_view name,
-                             std::string_view renamed = {});
+// BadName for a name no header line can carry as it is (empty, too long, blanks
+// at its ends, a ']' of its own, a line break, a cut double-byte character).
+ProfileError checkCalleeName(std::string_view name);
+// The bytes the program's list of callee names takes now (see
+// ProfileFile::kSectionNamesBufferBytes): a callee beyond it is never listed.
+std::size_t listedNameBytes(const ProfileFile& file);
+// checkCalleeName, then NameTaken (ignoring ASCII case) or TooLarge when the
+// list of names could not hold it.
 ProfileError addCallee(ProfileFile& file, std::string_view name);
-ProfileError renameCallee(ProfileFile& file, std::string_view from, std::string_view to);
+// `section` is a place in the file (ProfileFile::sectionAt).
+ProfileError renameCallee(ProfileFile& file, std::size_t section, std::string_view to);
 
-// Writes the fields of `entry` into its section: only the lines whose value
-// changes; MsgGroup 0 removes the key; the phrases renumbered with their count.
-// BadValue (nothing changed) for a value that would not read back as given.
-ProfileError writeCallee(ProfileFile& file, const PhoneBookEntry& entry);
+// The key edits that make `current` hold the fields of `entry`: only the lines
+// whose value changes; MsgGroup 0 removes the key; the phrases renumbered with
+// their count. BadValue for a value that would not read back as given.
+ProfileError calleeEdits(const ProfileSection& current, const PhoneBookEntry& entry,
+                         std::vector<ProfileFile::KeyEdit>& edits);
+// The edits of calleeEdits applied to the section at `section` (nothing changed
+// when refused).
+ProfileError writeCallee(ProfileFile& file, std::size_t section, const PhoneBookEntry& entry);
 
 // Swaps the callee at `index` of the section names with the next one. Each
-// section moves with the comments and blank lines above its header; what is
-// before the first section and after the last key stays where it is.
-// NoSection when there is no such pair.
+// section moves with the comments right above its header; what is before the
+// first section and after the last key stays where it is. NoSection when there
+// is no such pair.
 ProfileError moveCalleeDown(ProfileFile& file, std::size_t index);
+
+// The listed callees whose PbType names `type` as the form matches it
+// (ignoring ASCII case).
+std::size_t countCalleesOfType(const ProfileFile& file, std::string_view type);
+// Gives each of them the type `to` instead, in one pass.
+ProfileError retypeCallees(ProfileFile& file, std::string_view from, std::string_view to);
 
 } // namespace tonalink

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <list>
 #include <map>
+#include <set>
 
 namespace tonalink {
 namespace {
@@ -23,16 +24,6 @@ constexpr auto& compareNames = cp932::compareIgnoringAsciiCase;
 
 bool isLead(char c) {
     return cp932::isLeadByte(static_cast<unsigned char>(c));
-}
-
-// Position of the first `c` that is a character of its own, never the second
-// byte of a double-byte character.
-std::size_t findChar(std::string_view s, char c) {
-    for (std::size_t i = 0; i < s.size(); i += isLead(s[i]) ? 2 : 1) {
-        if (s[i] == c)
-            return i;
-    }
-    return std::string_view::npos;
 }
 
 // True when the last double-byte character misses its second byte; such a name
@@ -70,7 +61,7 @@ bool holdsLineBreakOrNul(std::string_view s) {
 bool isWritableName(std::string_view name, char terminator) {
     return !name.empty() && !holdsLineBreakOrNul(name) && !isBlank(name.front()) &&
            !isBlank(name.back()) && !endsInsideCharacter(name) &&
-           findChar(name, terminator) == std::string_view::npos;
+           cp932::findChar(name, terminator) == std::string_view::npos;
 }
 
 bool isWritableKey(std::string_view key) {
@@ -91,11 +82,11 @@ ParsedLine parseLine(std::string_view line) {
         return {};
     if (text.front() == '[') {
         const std::string_view inside = text.substr(1);
-        const std::size_t close = findChar(inside, ']');
+        const std::size_t close = cp932::findChar(inside, ']');
         if (close != std::string_view::npos)
             return {LineKind::Header, trimBlanks(inside.substr(0, close)), {}};
     }
-    const std::size_t eq = findChar(line, '=');
+    const std::size_t eq = cp932::findChar(line, '=');
     if (eq == std::string_view::npos)
         return {};
     return {LineKind::Key, trimBlanks(line.substr(0, eq)), trimBlanks(line.substr(eq + 1))};
@@ -133,34 +124,90 @@ struct NameLess {
     bool operator()(std::string_view a, std::string_view b) const { return compareNames(a, b) < 0; }
 };
 
-// The lines of a section from its header to its last key, edited as lines and
-// joined again once. Lines not edited come back byte for byte.
-class KeyLines {
+// Key edits of one section's lines (its header to its last key) as patches on
+// the original bytes: only the lines of the keys named by the edits are looked
+// at and held, so a section of a million lines costs its bytes once, not a
+// node per line. Lines not edited come back byte for byte.
+class KeyLinePatch {
 public:
-    KeyLines(std::string_view text, std::string_view eol) : eol_(eol) {
-        forEachLine(
-            text, 0, text.size(), [&](std::string_view line, std::size_t start, std::size_t next) {
-                const std::size_t stop = start + line.size();
-                lines_.push_back({std::string(line), std::string(text.substr(stop, next - stop))});
-                const ParsedLine parsed = parseLine(line);
-                if (parsed.kind == LineKind::Key && !parsed.name.empty())
-                    byName_[std::string(parsed.name)].push_back(std::prev(lines_.end()));
-            });
+    KeyLinePatch(std::string_view text, std::string_view eol,
+                 const std::vector<ProfileFile::KeyEdit>& edits)
+        : text_(text), eol_(eol) {
+        std::set<std::string_view, NameLess> named;
+        for (const ProfileFile::KeyEdit& edit : edits) {
+            named.insert(edit.key);
+            if (!edit.after.empty())
+                named.insert(edit.after);
+        }
+        forEachLine(text, 0, text.size(),
+                    [&](std::string_view line, std::size_t start, std::size_t next) {
+                        const ParsedLine parsed = parseLine(line);
+                        if (parsed.kind != LineKind::Key || !named.count(parsed.name))
+                            return;
+                        lines_.push_back({start, start + line.size(), next, {}, false, false});
+                        byName_[std::string(parsed.name)].push_back(std::prev(lines_.end()));
+                    });
+        for (const ProfileFile::KeyEdit& edit : edits) {
+            if (edit.value)
+                set(edit.key, *edit.value, edit.after);
+            else
+                remove(edit.key);
+        }
+    }
+
+    // Appends the edited lines to `out`.
+    void appendTo(std::string& out) const {
+        std::size_t cursor = 0;
+        for (const Line& line : lines_) {
+            out.append(text_.substr(cursor, line.begin - cursor));
+            cursor = line.next;
+            if (line.removed)
+                continue;
+            if (!line.added) {
+                out.append(textOf(line)).append(text_.substr(line.stop, line.next - line.stop));
+                continue;
+            }
+            // A line without a line end (the file's end) gets one; the new line
+            // takes its place as the open end.
+            if (!out.empty() && !isLineBreak(out.back()))
+                out.append(eol_);
+            out.append(*line.replaced);
+            const bool openEnd =
+                line.begin == text_.size() && !text_.empty() && !isLineBreak(text_.back());
+            if (!openEnd)
+                out.append(eol_);
+        }
+        out.append(text_.substr(cursor));
+    }
+
+private:
+    struct Line {
+        std::size_t begin = 0; // in text_; a new line has begin == stop == next
+        std::size_t stop = 0;  // its line end
+        std::size_t next = 0;
+        std::optional<std::string> replaced;
+        bool added = false;
+        bool removed = false;
+    };
+    using LineRef = std::list<Line>::iterator;
+
+    std::string_view textOf(const Line& line) const {
+        return line.replaced ? std::string_view(*line.replaced)
+                             : text_.substr(line.begin, line.stop - line.begin);
     }
 
     void set(std::string_view key, std::string_view value, std::string_view after) {
         if (auto it = byName_.find(key); it != byName_.end()) {
-            std::string& text = it->second.front()->text;
-            text = std::string(parseLine(text).name).append("=").append(value);
+            Line& line = *it->second.front();
+            line.replaced = std::string(parseLine(textOf(line)).name).append("=").append(value);
             return;
         }
         auto anchor = byName_.find(after);
-        auto at = anchor != byName_.end() ? std::next(anchor->second.front()) : lines_.end();
-        // A line without a line end (the file's end) gets one; the new line takes
-        // its place as the open end.
-        Line added{std::string(key).append("=").append(value), std::string(eol_)};
-        if (at != lines_.begin() && std::prev(at)->eol.empty())
-            std::swap(std::prev(at)->eol, added.eol);
+        const LineRef at =
+            anchor != byName_.end() ? std::next(anchor->second.front()) : lines_.end();
+        const std::size_t pos =
+            anchor != byName_.end() ? anchor->second.front()->next : text_.size();
+        Line added{pos, pos, pos, std::string(key).append("=").append(value), true, false};
         byName_[std::string(key)].push_back(lines_.insert(at, std::move(added)));
     }
 
@@ -168,27 +215,31 @@ public:
         auto it = byName_.find(key);
         if (it == byName_.end())
             return;
-        for (auto line : it->second)
-            lines_.erase(line);
+        for (LineRef line : it->second)
+            line->removed = true;
         byName_.erase(it);
     }
 
-    std::string joined() const {
-        std::string out;
-        for (const Line& line : lines_)
-            out.append(line.text).append(line.eol);
-        return out;
-    }
-
-private:
-    struct Line {
-        std::string text;
-        std::string eol;
-    };
+    std::string_view text_;
     std::string_view eol_;
-    std::list<Line> lines_;
-    std::map<std::string, std::vector<std::list<Line>::iterator>, NameLess> byName_;
+    std::list<Line> lines_; // the lines edited or named, in the order they are written
+    std::map<std::string, std::vector<LineRef>, NameLess> byName_;
 };
+
+bool setsAnyKey(const std::vector<ProfileFile::KeyEdit>& edits) {
+    return std::any_of(edits.begin(), edits.end(),
+                       [](const ProfileFile::KeyEdit& e) { return e.value.has_value(); });
+}
+
+ProfileError checkKeyEdits(const std::vector<ProfileFile::KeyEdit>& edits) {
+    for (const ProfileFile::KeyEdit& edit : edits) {
+        if (!isWritableKey(edit.key))
+            return ProfileError::BadName;
+        if (edit.value && holdsLineBreakOrNul(*edit.value))
+            return ProfileError::BadValue;
+    }
+    return ProfileError::None;
+}
 
 } // namespace
 
@@ -366,24 +417,55 @@ const ProfileFile::Section* ProfileFile::findSection(std::string_view name) cons
     return &sections_[*it];
 }
 
+std::vector<std::size_t> ProfileFile::listedSections() const {
+    std::vector<std::size_t> listed;
+    std::size_t used = 1; // the terminator that ends the list
+    for (std::size_t i = 0; i < sections_.size(); ++i) {
+        const std::size_t length = sections_[i].nameLength;
+        // An empty name would end the list early; one that could never fit is junk.
+        if (length == 0 || length + 2 > kSectionNamesBufferBytes)
+            continue;
+        if (used + length + 1 > kSectionNamesBufferBytes)
+            break;
+        used += length + 1;
+        listed.push_back(i);
+    }
+    return listed;
+}
+
 std::vector<std::string> ProfileFile::sectionNames() const {
     std::vector<std::string> names;
-    std::size_t used = 1; // the terminator that ends the list
-    for (const Section& s : sections_) {
-        // An empty name would end the list early; one that could never fit is junk.
-        if (s.nameLength == 0 || s.nameLength + 2 > kSectionNamesBufferBytes)
-            continue;
-        if (used + s.nameLength + 1 > kSectionNamesBufferBytes)
-            break;
-        used += s.nameLength + 1;
-        names.emplace_back(nameOf(s));
-    }
+    for (std::size_t i : listedSections())
+        names.emplace_back(nameOf(sections_[i]));
     return names;
+}
+
+std::string_view ProfileFile::sectionNameAt(std::size_t index) const {
+    return index < sections_.size() ? nameOf(sections_[index]) : std::string_view();
+}
+
+std::optional<std::size_t> ProfileFile::sectionIndex(std::string_view name) const {
+    const Section* s = findSection(name);
+    if (!s)
+        return std::nullopt;
+    return static_cast<std::size_t>(s - sections_.data());
 }
 
 ProfileSection ProfileFile::section(std::string_view name) const {
     const Section* s = findSection(name);
     return s ? ProfileSection(bytes_, s->bodyBegin, s->bodyEnd) : ProfileSection();
+}
+
+ProfileSection ProfileFile::sectionAt(std::size_t index) const {
+    if (index >= sections_.size())
+        return ProfileSection();
+    return ProfileSection(bytes_, sections_[index].bodyBegin, sections_[index].bodyEnd);
+}
+
+std::optional<ProfileFile::SectionLines> ProfileFile::sectionLinesAt(std::size_t index) const {
+    if (index >= sections_.size())
+        return std::nullopt;
+    return SectionLines{lineStart(bytes_, sections_[index].nameOffset), sections_[index].insertAt};
 }
 
 std::string ProfileFile::readString(std::string_view section, std::string_view key,
@@ -416,33 +498,64 @@ ProfileError ProfileFile::deleteKey(std::string_view section, std::string_view k
 ProfileError ProfileFile::editKeys(std::string_view section, const std::vector<KeyEdit>& edits) {
     if (!isWritableName(section, ']'))
         return ProfileError::BadName;
-    for (const KeyEdit& edit : edits) {
-        if (!isWritableKey(edit.key))
-            return ProfileError::BadName;
-        if (edit.value && holdsLineBreakOrNul(*edit.value))
-            return ProfileError::BadValue;
+    const std::optional<std::size_t> at = sectionIndex(section);
+    if (!at && !setsAnyKey(edits))
+        return checkKeyEdits(edits);
+    return editSections({{at, std::string(section), edits}});
+}
+
+ProfileError ProfileFile::editSections(const std::vector<SectionEdit>& edits) {
+    std::vector<const SectionEdit*> inPlace;
+    std::vector<const SectionEdit*> added;
+    std::set<std::string_view, NameLess> newNames;
+    for (const SectionEdit& edit : edits) {
+        if (const ProfileError e = checkKeyEdits(edit.keys); e != ProfileError::None)
+            return e;
+        if (edit.at) {
+            if (*edit.at >= sections_.size())
+                return ProfileError::NoSection;
+            inPlace.push_back(&edit);
+            continue;
+        }
+        if (const ProfileError e = checkNewSectionName(edit.name, std::nullopt);
+            e != ProfileError::None)
+            return e;
+        if (!newNames.insert(edit.name).second)
+            return ProfileError::NameTaken;
+        added.push_back(&edit);
     }
+    std::stable_sort(inPlace.begin(), inPlace.end(),
+                     [](const SectionEdit* a, const SectionEdit* b) { return *a->at < *b->at; });
+
     const std::string_view all(bytes_);
     const std::string_view eol = lineEnding();
-    const Section* s = findSection(section);
-    const bool setsAny = std::any_of(edits.begin(), edits.end(),
-                                     [](const KeyEdit& e) { return e.value.has_value(); });
-    if (!s && !setsAny)
-        return ProfileError::None;
-
-    const std::string header = std::string("[").append(section).append("]").append(eol);
-    const std::size_t begin = s ? lineStart(all, s->nameOffset) : all.size();
-    const std::size_t end = s ? s->insertAt : all.size();
-    KeyLines lines(s ? all.substr(begin, end - begin) : std::string_view(header), eol);
-    for (const KeyEdit& edit : edits) {
-        if (edit.value)
-            lines.set(edit.key, *edit.value, edit.after);
-        else
-            lines.remove(edit.key);
+    std::string out;
+    out.reserve(all.size() + 64);
+    std::size_t cursor = 0;
+    for (std::size_t i = 0; i < inPlace.size();) {
+        // Every edit of one section goes into one patch, in the order given.
+        const std::size_t index = *inPlace[i]->at;
+        std::vector<KeyEdit> keys;
+        for (; i < inPlace.size() && *inPlace[i]->at == index; ++i)
+            keys.insert(keys.end(), inPlace[i]->keys.begin(), inPlace[i]->keys.end());
+        const std::size_t begin = lineStart(all, sections_[index].nameOffset);
+        const std::size_t end = sections_[index].insertAt;
+        out.append(all.substr(cursor, begin - cursor));
+        KeyLinePatch(all.substr(begin, end - begin), eol, keys).appendTo(out);
+        cursor = end;
     }
-    if (!s)
-        return appendLines(lines.joined());
-    return splice(begin, end, lines.joined());
+    out.append(all.substr(cursor));
+    for (const SectionEdit* edit : added) {
+        if (!out.empty() && !isLineBreak(out.back()))
+            out.append(eol);
+        const std::string header = std::string("[").append(edit->name).append("]").append(eol);
+        KeyLinePatch(header, eol, edit->keys).appendTo(out);
+    }
+    if (out.size() > kMaxFileBytes)
+        return ProfileError::TooLarge;
+    bytes_ = std::move(out);
+    buildIndex();
+    return ProfileError::None;
 }
 
 ProfileError ProfileFile::splice(std::size_t begin, std::size_t end, std::string_view with) {
@@ -459,15 +572,16 @@ ProfileError ProfileFile::appendLines(std::string_view lines) {
     return splice(bytes_.size(), bytes_.size(), with);
 }
 
-ProfileError ProfileFile::checkNewSectionName(std::string_view name, const Section* renamed) const {
+ProfileError ProfileFile::checkNewSectionName(std::string_view name,
+                                              std::optional<std::size_t> renamed) const {
     if (!isWritableName(name, ']'))
         return ProfileError::BadName;
-    const Section* other = findSection(name);
+    const std::optional<std::size_t> other = sectionIndex(name);
     return other && other != renamed ? ProfileError::NameTaken : ProfileError::None;
 }
 
 ProfileError ProfileFile::appendSection(std::string_view name) {
-    if (const ProfileError e = checkNewSectionName(name, nullptr); e != ProfileError::None)
+    if (const ProfileError e = checkNewSectionName(name, std::nullopt); e != ProfileError::None)
         return e;
     return appendLines(std::string("[").append(name).append("]").append(lineEnding()));
 }
@@ -476,7 +590,7 @@ ProfileError ProfileFile::copySection(std::string_view from, std::string_view to
     const Section* s = findSection(from);
     if (!s)
         return ProfileError::NoSection;
-    if (const ProfileError e = checkNewSectionName(to, nullptr); e != ProfileError::None)
+    if (const ProfileError e = checkNewSectionName(to, std::nullopt); e != ProfileError::None)
         return e;
     const std::string_view eol = lineEnding();
     std::string lines = std::string("[").append(to).append("]").append(eol);
@@ -487,19 +601,33 @@ ProfileError ProfileFile::copySection(std::string_view from, std::string_view to
 }
 
 ProfileError ProfileFile::renameSection(std::string_view from, std::string_view to) {
-    const Section* s = findSection(from);
-    if (!s)
+    const std::optional<std::size_t> index = sectionIndex(from);
+    return index ? renameSectionAt(*index, to) : ProfileError::NoSection;
+}
+
+ProfileError ProfileFile::renameSectionAt(std::size_t index, std::string_view to) {
+    if (index >= sections_.size())
         return ProfileError::NoSection;
-    if (const ProfileError e = checkNewSectionName(to, s); e != ProfileError::None)
+    // Renaming the second of two equal names to their own name changes nothing
+    // that is read: taken like any other.
+    const std::optional<std::size_t> readable = sectionIndex(sectionNameAt(index));
+    const std::optional<std::size_t> renamed =
+        readable == index ? std::optional(index) : std::nullopt;
+    if (const ProfileError e = checkNewSectionName(to, renamed); e != ProfileError::None)
         return e;
-    return splice(s->nameOffset, s->nameOffset + s->nameLength, to);
+    const Section& s = sections_[index];
+    return splice(s.nameOffset, s.nameOffset + s.nameLength, to);
 }
 
 ProfileError ProfileFile::deleteSection(std::string_view name) {
-    const Section* s = findSection(name);
-    if (!s)
+    const std::optional<std::size_t> index = sectionIndex(name);
+    return index ? deleteSectionAt(*index) : ProfileError::NoSection;
+}
+
+ProfileError ProfileFile::deleteSectionAt(std::size_t index) {
+    if (index >= sections_.size())
         return ProfileError::NoSection;
-    return splice(lineStart(bytes_, s->nameOffset), s->insertAt, {});
+    return splice(lineStart(bytes_, sections_[index].nameOffset), sections_[index].insertAt, {});
 }
 
 ProfileError ProfileFile::save(const std::string& path, std::string* detail) const {

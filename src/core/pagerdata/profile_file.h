@@ -102,6 +102,23 @@ public:
                            std::string_view fallback = {}) const;
     int32_t readInt(std::string_view section, std::string_view key, int32_t fallback) const;
 
+    // Every section by its place in the file, a name that occurs twice counted
+    // twice: an editor reaches the second of two equal names this way, which no
+    // name reaches.
+    std::size_t sectionCount() const { return sections_.size(); }
+    std::string_view sectionNameAt(std::size_t index) const;
+    ProfileSection sectionAt(std::size_t index) const;
+    // The places of the sections sectionNames() lists, in its order.
+    std::vector<std::size_t> listedSections() const;
+    // The place of the first section called `name`: the one that is read.
+    std::optional<std::size_t> sectionIndex(std::string_view name) const;
+    // A section's bytes from its header line to the end of its last key line.
+    struct SectionLines {
+        std::size_t begin = 0;
+        std::size_t end = 0;
+    };
+    std::optional<SectionLines> sectionLinesAt(std::size_t index) const;
+
     // Sets one value in memory: replaces the key's line (keeping the file's
     // spelling of the key), or adds the key after the last key of its section, or
     // adds the section at the end, in the file's line-end style.
@@ -123,8 +140,21 @@ public:
     // changes when any edit is refused.
     ProfileError editKeys(std::string_view section, const std::vector<KeyEdit>& edits);
 
-    // Section operations act on the first section of a name, the one that is
-    // read, and keep every byte outside their own lines.
+    // The key edits of many sections: `at` names a section of the file; without
+    // it `name` is a new section added at the end (in the order given). All in
+    // one pass, so an import of thousands of callees costs one
+    // copy of the file. Nothing changes when any edit is refused: NoSection,
+    // BadName, NameTaken (a new name already in the file or given twice),
+    // BadValue, TooLarge.
+    struct SectionEdit {
+        std::optional<std::size_t> at;
+        std::string name;
+        std::vector<KeyEdit> keys;
+    };
+    ProfileError editSections(const std::vector<SectionEdit>& edits);
+
+    // Section operations by name act on the first section of a name, the one
+    // that is read, and keep every byte outside their own lines.
     // Adds an empty section at the end.
     ProfileError appendSection(std::string_view name);
     // Adds a section at the end holding the key lines of `from` (and the
@@ -132,9 +162,11 @@ public:
     ProfileError copySection(std::string_view from, std::string_view to);
     // Replaces the name inside the header line; a change of case only is allowed.
     ProfileError renameSection(std::string_view from, std::string_view to);
+    ProfileError renameSectionAt(std::size_t index, std::string_view to);
     // Removes the header line and the lines up to the section's last key. The
     // comments and blank lines after it stay: they usually introduce the next one.
     ProfileError deleteSection(std::string_view name);
+    ProfileError deleteSectionAt(std::size_t index);
     ProfileError save(const std::string& path, std::string* detail = nullptr) const;
 
 private:
@@ -155,7 +187,9 @@ private:
     ProfileError splice(std::size_t begin, std::size_t end, std::string_view with);
     // Appends whole lines at the end, after a line end if the file lacks one.
     ProfileError appendLines(std::string_view lines);
-    ProfileError checkNewSectionName(std::string_view name, const Section* renamed) const;
+    // BadName, or NameTaken by a section other than the one at `renamed`.
+    ProfileError checkNewSectionName(std::string_view name,
+                                     std::optional<std::size_t> renamed) const;
 
     std::string bytes_;
     std::vector<Section> sections_;          // file order

@@ -19,10 +19,10 @@
 #include "ui/widgets/file_dialog_service.h"
 #include "ui/widgets/message_box_service.h"
 #include "ui/widgets/modal_loops.h"
+#include "ui/widgets/program_icon.h"
 
 #include <QDesktopServices>
 #include <QDir>
-#include <QIcon>
 #include <QSessionManager>
 #include <QTimer>
 
@@ -30,6 +30,7 @@
 // library's resources must be pulled in by name.
 static void initResources() {
     Q_INIT_RESOURCE(tonalink);
+    Q_INIT_RESOURCE(icons);
 }
 
 namespace tonalink {
@@ -47,13 +48,6 @@ QString sendLogNoticeText(SendLogNotice notice, const std::string& detail) {
         return QStringLiteral("ＬＯＧの控えファイルに書き込めませんでした。\n") + where;
     }
     return where;
-}
-
-QIcon programIcon() {
-    QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/tonalink-%1.png").arg(size), QSize(size, size));
-    return icon;
 }
 
 // The command line as one shortcut path, enclosing double quotes removed.
@@ -85,6 +79,8 @@ CTonalinkApp::CTonalinkApp(int& argc, char** argv)
       m_fileDialogs(m_ownFileDialogs.get()),
       m_openUrl([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
     initResources();
+    // The components loaded into the program ask through the program's boxes.
+    shareMessageBoxes();
     installQtJapanese(*this);
     setApplicationName(kModuleName);
     setDesktopFileName(QStringLiteral("tonalink"));
@@ -192,9 +188,7 @@ int CTonalinkApp::ExitInstance() {
     if (!m_store)
         return m_exitCode;
     // 1. Settings.
-    saveSettings(*m_store, state.settings);
-    if (auto* own = dynamic_cast<QtSettingsStore*>(m_ownStore.get()))
-        own->sync();
+    writeSettings();
     // 2. Port (DTR dropped).
     serialPort.close();
     // 3. Log lines to bell.log.
@@ -239,9 +233,23 @@ void CTonalinkApp::registerCommands() {
         m_commands.setHandler(id, this, [this, id] { WinHelp(id); });
 }
 
+void CTonalinkApp::writeSettings() {
+    if (!m_store)
+        return;
+    saveSettings(*m_store, state.settings);
+    if (auto* own = dynamic_cast<QtSettingsStore*>(m_ownStore.get()))
+        own->sync();
+}
+
 CFormView* CTonalinkApp::createMainForm() {
     auto* view = new CTonalinkView(state, serialPort, m_commands);
     view->registerCommands();
+    // The phone-book editor reads the group names from the settings file: what
+    // the user set in this run goes there first.
+    m_commands.setHandler(cmd::kPhoneBookSettings, view, [this, view] {
+        writeSettings();
+        view->OnPhoneBookSettings();
+    });
     // The sheet's browse button asks through the application's file dialogs.
     m_commands.setHandler(cmd::kOptions, view, [this, view] { view->OnOptions(fileDialogs()); });
     return view;
@@ -301,7 +309,13 @@ void CTonalinkApp::ActivateMainWindow() {
 
 void CTonalinkApp::endOnRequest() {
     m_endRequested = true;
-    // A modal window would hold the exit back until someone answers it.
+    // A modal window (a component's among them) may hold the exit back, and a
+    // kill after that would lose the settings and the log lines: they go to disk
+    // before the modal loops are ended.
+    if (activeModalWidget()) {
+        writeSettings();
+        state.sendLog.FlushLog();
+    }
     endModalLoops();
     // Closed once the modal loops have unwound; during start-up Run sees the
     // request instead.

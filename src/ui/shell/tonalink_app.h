@@ -80,6 +80,8 @@ private:
     // The status bar says when the modem gave no answer to its reset.
     void showModemAnswers(bool answers);
     CFormView* createMainForm();
+    // The settings back into the store, and to disk.
+    void writeSettings();
     void onFrameCreated(CMainFrame* frame);
     void closeMainWindow();
     // A termination request or the end of the session.

@@ -5,8 +5,8 @@
 namespace tonalink {
 
 QString QtFileDialogService::getOpenFileName(QWidget* parent, const QString& caption,
-                                             const QString& filter) {
-    QFileDialog dialog(parent, caption, QString(), filter);
+                                             const QString& filter, const QString& directory) {
+    QFileDialog dialog(parent, caption, directory, filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();

@@ -11,8 +11,9 @@ namespace tonalink {
 class FileDialogService {
 public:
     virtual ~FileDialogService() = default;
-    virtual QString getOpenFileName(QWidget* parent, const QString& caption,
-                                    const QString& filter) = 0;
+    // `directory` is where the dialog starts (empty: the current folder).
+    virtual QString getOpenFileName(QWidget* parent, const QString& caption, const QString& filter,
+                                    const QString& directory = {}) = 0;
     // `proposed` is the file name (or path) the dialog starts with; a name typed
     // without extension gets `defaultSuffix`.
     virtual QString getSaveFileName(QWidget* parent, const QString& caption,
@@ -22,8 +23,8 @@ public:
 
 class QtFileDialogService final : public FileDialogService {
 public:
-    QString getOpenFileName(QWidget* parent, const QString& caption,
-                            const QString& filter) override;
+    QString getOpenFileName(QWidget* parent, const QString& caption, const QString& filter,
+                            const QString& directory = {}) override;
     QString getSaveFileName(QWidget* parent, const QString& caption, const QString& proposed,
                             const QString& filter, const QString& defaultSuffix) override;
 };

@@ -91,6 +91,38 @@ QWidget* programWindow() {
             return widget;
     return nullptr;
 }
+
+MsgAnswer showHere(const QString& text, MsgIcon icon, MsgButtons buttons) {
+    if (g_dismissed)
+        return cancellingAnswer(buttons);
+    QWidget* parent = QApplication::activeModalWidget();
+    if (!parent)
+        parent = QApplication::activeWindow();
+    if (!parent)
+        parent = programWindow();
+    return g_boxes->show(parent, text, icon, buttons, kProgramTitle);
+}
+
+// What the application object carries for the components: plain function
+// pointers, since each copy of this file has its own classes.
+struct SharedBoxes {
+    int version;
+    MsgAnswer (*show)(const QString& text, MsgIcon icon, MsgButtons buttons);
+    bool (*ending)();
+};
+constexpr int kSharedBoxesVersion = 1;
+constexpr const char* kSharedBoxesProperty = "tonalinkMessageBoxes";
+const SharedBoxes g_shared{kSharedBoxesVersion, &showHere, [] { return g_dismissed; }};
+
+// The program's service when this copy is a component's.
+const SharedBoxes* hostBoxes() {
+    const QCoreApplication* app = QCoreApplication::instance();
+    if (!app)
+        return nullptr;
+    const auto* host =
+        reinterpret_cast<const SharedBoxes*>(app->property(kSharedBoxesProperty).value<quintptr>());
+    return host && host != &g_shared && host->version == kSharedBoxesVersion ? host : nullptr;
+}
 } // namespace
 
 void setMessageBoxService(MessageBoxService* service) {
@@ -102,18 +134,18 @@ void dismissMessageBoxes(bool dismiss) {
 }
 
 bool messageBoxesDismissed() {
-    return g_dismissed;
+    const SharedBoxes* host = hostBoxes();
+    return host ? host->ending() : g_dismissed;
+}
+
+void shareMessageBoxes() {
+    QCoreApplication::instance()->setProperty(
+        kSharedBoxesProperty, QVariant::fromValue(reinterpret_cast<quintptr>(&g_shared)));
 }
 
 MsgAnswer messageBox(const QString& text, MsgIcon icon, MsgButtons buttons) {
-    if (g_dismissed)
-        return cancellingAnswer(buttons);
-    QWidget* parent = QApplication::activeModalWidget();
-    if (!parent)
-        parent = QApplication::activeWindow();
-    if (!parent)
-        parent = programWindow();
-    return g_boxes->show(parent, text, icon, buttons, kProgramTitle);
+    const SharedBoxes* host = hostBoxes();
+    return host ? host->show(text, icon, buttons) : showHere(text, icon, buttons);
 }
 
 } // namespace tonalink

@@ -37,7 +37,15 @@ void setMessageBoxService(MessageBoxService* service);
 // While set, every box answers at once with Cancel (No for a yes/no box, OK for
 // a box that has only OK) without being shown: the program is ending.
 void dismissMessageBoxes(bool dismiss);
+// Set: the program is ending, and a window closes without asking about its
+// unsaved work since nobody will answer. Inside a component, the program's state.
 bool messageBoxesDismissed();
+
+// Makes this copy of the service the one of every component loaded into the
+// process (each component carries its own copy of this file): a component's
+// boxes are then shown, recorded and dismissed as the program's own, so the
+// program's end answers them too. The application object calls it once.
+void shareMessageBoxes();
 
 // Shows `text` through the current service, over the active window, with the
 // program's title as caption.

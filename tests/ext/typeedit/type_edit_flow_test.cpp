@@ -108,4 +108,22 @@ TEST(TypeEditFlow, AFreeWordAddedAndSavedIsWhatTheProgramLoadsAndEncodes) {
     EXPECT_EQ(dir.read("call.dat"), expected);
 }
 
+TEST(TypeEditFlow, CalleesFollowARenamedOrDeletedTypeWhenCallDatIsSaved) {
+    test::TempDir dir;
+    dir.write("call.dat", "[T]\r\n[U]\r\n");
+    const std::string book = "[A]\r\nPbType=t\r\n[B]\r\nPbType=T\r\n[C]\r\nPbType=U\r\n";
+    dir.write("maddress.dat", book);
+    auto document = TypeEditDocument::open(dir.path.string(), nullptr);
+    EXPECT_EQ(document->calleesOfType("T"), 2u); // the form matches ignoring case
+    ASSERT_EQ(document->renameType("T", "V"), ProfileError::None);
+    document->retypeCalleesOnSave("T", "V");
+    ASSERT_EQ(document->deleteType("U"), ProfileError::None);
+    document->retypeCalleesOnSave("U", "V");
+    EXPECT_EQ(dir.read("maddress.dat"), book);
+    ASSERT_EQ(document->save(), ProfileError::None);
+    EXPECT_EQ(dir.read("call.dat"), "[V]\r\n");
+    EXPECT_EQ(dir.read("maddress.dat"),
+              "[A]\r\nPbType=V\r\n[B]\r\nPbType=V\r\n[C]\r\nPbType=V\r\n");
+}
+
 } // namespace

@@ -133,3 +133,36 @@ TEST(CliData, SendOnAPortThatDoesNotOpenFailsWithoutLogging) {
     EXPECT_EQ(send.err, "COMポートがオープンできません\n設定を変更し再起動してください。\n");
     EXPECT_FALSE(std::filesystem::exists(dir.path / "bell.log"));
 }
+
+TEST(CliBook, ImportsGoodRowsReportsTheRestAndExportsWhatItImported) {
+    TempDir dir;
+    const std::string book = (dir.path / "maddress.dat").string();
+    writeBytes(book, "[A]\r\nPbCallNo=1\r\n");
+    writeBytes(dir.path / "in.csv", "Name,PbCallNo,MsgGroup\r\n江口,2,1\r\n,3,\r\n望月,4,9\r\n");
+    const std::string dirArg = dir.path.string();
+    const std::string csv = (dir.path / "in.csv").string();
+
+    RunResult dry = cli({"--dir", dirArg, "book", "import", csv, "--dry-run"});
+    EXPECT_EQ(dry.exitCode, 1);
+    EXPECT_EQ(dry.out, "3\tno name\n4\tMsgGroup: group must be empty or 0-4\n");
+    EXPECT_EQ(dry.err, "added 1, updated 0, skipped 2 (dry run: nothing written)\n");
+    EXPECT_EQ(readWholeFile(book), "[A]\r\nPbCallNo=1\r\n");
+
+    RunResult done = cli({"--dir", dirArg, "book", "import", csv});
+    EXPECT_EQ(done.exitCode, 1);
+    EXPECT_EQ(readWholeFile(book), "[A]\r\nPbCallNo=1\r\n[\x8D\x5D\x8C\xFB]\r\nPbCallNo=2\r\n"
+                                   "MsgGroup=1\r\n");
+
+    RunResult out = cli({"--dir", dirArg, "book", "export"});
+    EXPECT_EQ(out.exitCode, 0);
+    EXPECT_EQ(out.out, "Name,PbType,PbCallNo,PhsCallNo,PbPassWord,MsgGroup,UserSetFormCnt\r\n"
+                       "A,,1,,,,0\r\n江口,,2,,,1,0\r\n");
+    const std::string exported = (dir.path / "out.csv").string();
+    EXPECT_EQ(cli({"--dir", dirArg, "book", "export", exported}).exitCode, 0);
+    RunResult again = cli({"--dir", dirArg, "book", "import", exported});
+    EXPECT_EQ(again.exitCode, 0) << again.out;
+    EXPECT_EQ(again.err, "added 0, updated 2, skipped 0\n");
+    EXPECT_EQ(readWholeFile(exported), out.out);
+
+    EXPECT_EQ(cli({"--dir", dirArg, "book", "import", "/nonexistent.csv"}).exitCode, 3);
+}

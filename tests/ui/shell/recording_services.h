@@ -46,12 +46,13 @@ public:
     struct Asked {
         bool save = false;
         QString caption;
-        QString proposed;
+        QString proposed; // the file (save) or folder (open) it starts with
         QString filter;
     };
 
-    QString getOpenFileName(QWidget*, const QString& caption, const QString& filter) override {
-        asked.push_back({false, caption, QString(), filter});
+    QString getOpenFileName(QWidget*, const QString& caption, const QString& filter,
+                            const QString& directory) override {
+        asked.push_back({false, caption, directory, filter});
         return next();
     }
     QString getSaveFileName(QWidget*, const QString& caption, const QString& proposed,
