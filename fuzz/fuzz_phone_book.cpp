@@ -10,11 +10,9 @@
 #include "core/pagerdata/phone_book.h"
 #include "core/pagerdata/phone_book_editing.h"
 #include "fuzz_support.h"
-#include "phone_book_entries.h"
 #include "profile_reference.h"
 
 #include <algorithm>
-#include <map>
 #include <set>
 
 namespace {
@@ -22,8 +20,7 @@ namespace {
 using namespace tonalink;
 using namespace tonalink::fuzz;
 
-PhoneBookEntry referenceEntry(const ReferenceProfile& ref, const std::string& name) {
-    const ReferenceSection* s = ref.find(name);
+PhoneBookEntry referenceEntry(const ReferenceSection* s, const std::string& name) {
     auto text = [&](std::string_view key) { return ReferenceProfile::value(s, key).value_or(""); };
     PhoneBookEntry e{name,
                      text("PbType"),
@@ -39,17 +36,11 @@ PhoneBookEntry referenceEntry(const ReferenceProfile& ref, const std::string& na
     return e;
 }
 
-// Entries of the names that occur once (ignoring case): those a move or an edit
-// of another callee must leave as they were.
-std::map<std::string, PhoneBookEntry> uniqueEntries(const ProfileFile& file) {
-    std::map<std::string, int> seen;
-    const std::vector<std::string> names = file.sectionNames();
-    for (const std::string& n : names)
-        ++seen[foldName(n)];
-    std::map<std::string, PhoneBookEntry> out;
-    for (const std::string& n : names)
-        if (seen[foldName(n)] == 1)
-            out.emplace(foldName(n), readPhoneBookEntry(file, n));
+// Every section's callee by its place, the second of two equal names included.
+std::vector<PhoneBookEntry> entriesByPlace(const ProfileFile& file) {
+    std::vector<PhoneBookEntry> out;
+    for (std::size_t i = 0; i < file.sectionCount(); ++i)
+        out.push_back(phoneBookEntryAt(file, i));
     return out;
 }
 
@@ -63,85 +54,79 @@ std::multiset<std::string_view> nonEmptyLines(const ReferenceProfile& ref) {
 
 void checkMove(ProfileFile file, std::size_t index, const ReferenceProfile& ref) {
     const std::vector<std::string> names = file.sectionNames();
-    const auto before = uniqueEntries(file);
-    const ProfileError result = moveCalleeDown(file, index);
-    if (result != ProfileError::None) {
-        // Refused only past the end, or with an unnamed section between the two.
-        std::vector<std::size_t> listed;
-        for (std::size_t i = 0; i < ref.sections.size(); ++i)
-            if (!ref.sections[i].name.empty())
-                listed.push_back(i);
+    const std::vector<PhoneBookEntry> before = entriesByPlace(file);
+    if (moveCalleeDown(file, index) != ProfileError::None) {
+        // Refused only past the end, or with an unlisted section between the two.
+        const std::vector<std::size_t> listed = ref.listed();
         FUZZ_CHECK(index + 1 >= listed.size() || listed[index] + 1 != listed[index + 1]);
         return;
     }
-    FUZZ_CHECK(index + 1 < names.size());
     std::vector<std::string> swapped = names;
-    std::swap(swapped[index], swapped[index + 1]);
+    std::swap(swapped.at(index), swapped.at(index + 1));
     FUZZ_CHECK(file.sectionNames() == swapped);
     FUZZ_CHECK(nonEmptyLines(readReference(file.bytes())) == nonEmptyLines(ref));
-    FUZZ_CHECK(uniqueEntries(file).size() == before.size());
-    for (const auto& [name, entry] : uniqueEntries(file))
-        FUZZ_CHECK(sameEntry(entry, before.at(name)));
+    std::vector<PhoneBookEntry> expected = before;
+    const std::size_t upper = ref.listed()[index];
+    std::swap(expected[upper], expected[upper + 1]);
+    FUZZ_CHECK(entriesByPlace(file) == expected);
 }
 
-// A name a section header can carry and the reader reads back as written.
-bool holdableName(const std::string& name) {
-    if (name.empty() || name.size() > kCalleeNameMaxBytes || name.find('\0') != std::string::npos ||
-        name.front() == ' ' || name.front() == '\t' || name.back() == ' ' || name.back() == '\t')
-        return false;
-    const ReferenceProfile probe = readReference("[" + name + "]\r\n");
-    return probe.sections.size() == 1 && probe.sections[0].name == name && probe.lines.size() == 1;
+// Whether the reader's list of names still has room for `name` once `freed`
+// bytes of another name are given back.
+bool namesHoldAnother(const ReferenceProfile& ref, const std::string& name, std::size_t freed) {
+    std::size_t used = 1;
+    for (std::size_t i : ref.listed())
+        used += ref.sections[i].name.size() + 1;
+    return used + name.size() + 1 <= ProfileFile::kSectionNamesBufferBytes + freed;
 }
 
-void checkOthersKept(const std::map<std::string, PhoneBookEntry>& before, const ProfileFile& file,
-                     const std::set<std::string>& changed) {
-    const auto after = uniqueEntries(file);
-    for (const auto& [name, entry] : before)
-        if (!changed.count(name))
-            FUZZ_CHECK(after.count(name) && sameEntry(after.at(name), entry));
+// Another section than the one at `except` already has the name (ignoring case).
+bool nameTaken(const ReferenceProfile& ref, const std::string& name, std::size_t except) {
+    for (std::size_t i = 0; i < ref.sections.size(); ++i)
+        if (i != except && foldName(ref.sections[i].name) == foldName(name))
+            return true;
+    return false;
 }
 
-void checkAdd(ProfileFile file, const std::string& name) {
+void checkAdd(ProfileFile file, const std::string& name, const ReferenceProfile& ref) {
     const std::string old = file.bytes();
-    const std::vector<std::string> names = file.sectionNames();
-    const auto before = uniqueEntries(file);
-    const ProfileError result = addCallee(file, name);
-    const bool taken = std::any_of(names.begin(), names.end(), [&](const std::string& n) {
-        return foldName(n) == foldName(name);
-    });
-    if (result != ProfileError::None) {
-        FUZZ_CHECK(file.bytes() == old);
-        FUZZ_CHECK(taken || !holdableName(name));
+    const std::vector<PhoneBookEntry> before = entriesByPlace(file);
+    const bool fits = headerHolds(name, kCalleeNameMaxBytes) &&
+                      !nameTaken(ref, name, ref.sections.size()) && namesHoldAnother(ref, name, 0);
+    if (addCallee(file, name) != ProfileError::None) {
+        FUZZ_CHECK(file.bytes() == old && !fits);
         return;
     }
-    FUZZ_CHECK(!taken && holdableName(name));
-    std::vector<std::string> added = names;
-    added.push_back(name);
-    FUZZ_CHECK(file.sectionNames() == added);
-    PhoneBookEntry empty;
-    empty.Name = name;
-    FUZZ_CHECK(sameEntry(readPhoneBookEntry(file, name), empty));
-    checkOthersKept(before, file, {});
+    FUZZ_CHECK(fits);
+    std::vector<std::string> names = ref.listedNames();
+    names.push_back(name);
+    FUZZ_CHECK(file.sectionNames() == names);
+    std::vector<PhoneBookEntry> expected = before;
+    expected.push_back(PhoneBookEntry{name, {}, {}, {}, {}, 0, {}});
+    FUZZ_CHECK(entriesByPlace(file) == expected);
 }
 
-void checkRename(ProfileFile file, const std::string& from, const std::string& to) {
+void checkRename(ProfileFile file, std::size_t place, const std::string& to,
+                 const ReferenceProfile& ref) {
     const std::string old = file.bytes();
-    const auto before = uniqueEntries(file);
-    PhoneBookEntry expected = readPhoneBookEntry(file, from);
-    if (renameCallee(file, from, to) != ProfileError::None) {
-        FUZZ_CHECK(file.bytes() == old);
+    std::vector<PhoneBookEntry> expected = entriesByPlace(file);
+    const bool exists = place < ref.sections.size();
+    const std::size_t freed = exists ? ref.sections[place].name.size() + 1 : 0;
+    const bool fits = exists && headerHolds(to, kCalleeNameMaxBytes) &&
+                      !nameTaken(ref, to, place) && namesHoldAnother(ref, to, freed);
+    if (renameCallee(file, place, to) != ProfileError::None) {
+        FUZZ_CHECK(file.bytes() == old && !fits);
         return;
     }
-    FUZZ_CHECK(holdableName(to));
-    expected.Name = to;
-    FUZZ_CHECK(sameEntry(readPhoneBookEntry(file, to), expected));
-    checkOthersKept(before, file, {foldName(from), foldName(to)});
+    FUZZ_CHECK(fits);
+    expected[place].Name = to;
+    FUZZ_CHECK(entriesByPlace(file) == expected);
 }
 
-void checkWrite(ProfileFile file, FuzzInput& in, const std::string& name) {
+void checkWrite(ProfileFile file, FuzzInput& in, std::size_t place) {
     const std::string old = file.bytes();
-    const auto before = uniqueEntries(file);
-    PhoneBookEntry entry = readPhoneBookEntry(file, name);
+    std::vector<PhoneBookEntry> expected = entriesByPlace(file);
+    PhoneBookEntry entry = expected[place];
     const uint8_t which = in.byte();
     std::string* fields[] = {&entry.PbType, &entry.PbCallNo, &entry.PhsCallNo, &entry.PbPassWord};
     for (int f = 0; f < 4; ++f)
@@ -154,12 +139,16 @@ void checkWrite(ProfileFile file, FuzzInput& in, const std::string& name) {
         for (std::string& phrase : entry.UserPhrases)
             phrase = in.text();
     }
-    if (writeCallee(file, entry) != ProfileError::None) {
+    if (writeCallee(file, place, entry) != ProfileError::None) {
         FUZZ_CHECK(file.bytes() == old);
+        std::vector<std::string> values = entry.UserPhrases;
+        for (const std::string* f : fields)
+            values.push_back(*f);
+        FUZZ_CHECK(!std::all_of(values.begin(), values.end(), keyLineHolds));
         return;
     }
-    FUZZ_CHECK(sameEntry(readPhoneBookEntry(file, name), entry));
-    checkOthersKept(before, file, {foldName(name)});
+    expected[place] = entry;
+    FUZZ_CHECK(entriesByPlace(file) == expected);
 }
 
 } // namespace
@@ -173,8 +162,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         return 0;
     const ReferenceProfile ref = readReference(bytes);
     const std::vector<std::string> names = file->sectionNames();
+    FUZZ_CHECK(file->sectionCount() == ref.sections.size());
+    for (std::size_t i = 0; i < ref.sections.size(); ++i)
+        FUZZ_CHECK(phoneBookEntryAt(*file, i) ==
+                   referenceEntry(&ref.sections[i], ref.sections[i].name));
     for (const std::string& name : names)
-        FUZZ_CHECK(sameEntry(readPhoneBookEntry(*file, name), referenceEntry(ref, name)));
+        FUZZ_CHECK(readPhoneBookEntry(*file, name) == referenceEntry(ref.find(name), name));
 
     PhoneBook book(emptyScratchFolder("book"));
     scratchFile("book/MAddress.dat", bytes);
@@ -185,20 +178,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
                    ReferenceProfile::number(ref.find(names[i]), "MsgGroup").value_or(-1));
 
     const uint8_t operation = edit.byte();
-    const std::string picked = names.empty() ? std::string() : names[edit.byte() % names.size()];
+    // Any place, the second of two equal names and a section with no name included.
+    const std::size_t place = edit.byte() % (ref.sections.size() + 1);
     switch (operation % 4) {
     case 0:
         checkMove(*file, names.empty() ? 0 : edit.byte() % names.size(), ref);
         break;
     case 1:
-        checkAdd(*file, edit.text());
+        checkAdd(*file, edit.text(), ref);
         break;
     case 2:
-        checkRename(*file, picked, edit.text());
+        checkRename(*file, place, edit.text(), ref);
         break;
     default:
-        if (!picked.empty())
-            checkWrite(*file, edit, picked);
+        if (place < ref.sections.size())
+            checkWrite(*file, edit, place);
         break;
     }
     return 0;

@@ -33,24 +33,33 @@ Readings readingsOf(const ReferenceProfile& ref) {
     return out;
 }
 
+void checkSection(const ProfileSection& section, const ReferenceSection& s) {
+    std::set<std::string> keys;
+    for (const ReferenceKey& k : s.keys) {
+        keys.insert(foldName(k.name));
+        FUZZ_CHECK(section.readString(k.name, "\x01") == *ReferenceProfile::value(&s, k.name));
+        FUZZ_CHECK(section.readInt(k.name, 7) == ReferenceProfile::number(&s, k.name).value_or(7));
+    }
+    std::set<std::string> listed;
+    for (std::string_view name : section.keyNames())
+        listed.insert(foldName(name));
+    FUZZ_CHECK(listed == keys);
+}
+
+// Each section read by its name (the first of a name) and by its place.
 void checkReads(const ProfileFile& file, const ReferenceProfile& ref) {
     FUZZ_CHECK(file.sectionNames() == ref.listedNames());
-    std::set<std::string> seen;
-    for (const ReferenceSection& s : ref.sections) {
-        if (!seen.insert(foldName(s.name)).second)
-            continue;
-        const ProfileSection section = file.section(s.name);
-        std::set<std::string> keys;
-        for (const ReferenceKey& k : s.keys) {
-            keys.insert(foldName(k.name));
-            FUZZ_CHECK(section.readString(k.name, "\x01") == *ReferenceProfile::value(&s, k.name));
-            FUZZ_CHECK(section.readInt(k.name, 7) ==
-                       ReferenceProfile::number(&s, k.name).value_or(7));
-        }
-        std::set<std::string> listed;
-        for (std::string_view name : section.keyNames())
-            listed.insert(foldName(name));
-        FUZZ_CHECK(listed == keys);
+    FUZZ_CHECK(file.listedSections() == ref.listed());
+    FUZZ_CHECK(file.sectionCount() == ref.sections.size());
+    std::map<std::string, std::size_t> first;
+    for (std::size_t i = 0; i < ref.sections.size(); ++i) {
+        const ReferenceSection& s = ref.sections[i];
+        FUZZ_CHECK(file.sectionNameAt(i) == s.name);
+        checkSection(file.sectionAt(i), s);
+        if (first.emplace(foldName(s.name), i).second)
+            checkSection(file.section(s.name), s);
+        if (!s.name.empty())
+            FUZZ_CHECK(file.sectionIndex(s.name) == first.at(foldName(s.name)));
     }
 }
 

@@ -148,18 +148,40 @@ std::optional<int32_t> ReferenceProfile::number(const ReferenceSection* section,
     return static_cast<int32_t>(static_cast<uint32_t>(negative ? (0x100000000u - n) : n));
 }
 
-std::vector<std::string> ReferenceProfile::listedNames() const {
+bool headerHolds(std::string_view name, std::size_t maxBytes) {
+    if (name.empty() || name.size() > maxBytes || name.find('\0') != std::string_view::npos ||
+        trimmed(name) != name)
+        return false;
+    const ReferenceProfile probe = readReference("[" + std::string(name) + "]\r\n");
+    return probe.sections.size() == 1 && probe.sections[0].name == name && probe.lines.size() == 1;
+}
+
+bool keyLineHolds(std::string_view value) {
+    const ReferenceProfile probe = readReference("[s]\r\nk=" + std::string(value) + "\r\n");
+    return value.find('\0') == std::string_view::npos &&
+           ReferenceProfile::value(probe.find("s"), "k") == value;
+}
+
+std::vector<std::size_t> ReferenceProfile::listed() const {
     constexpr std::size_t kBuffer = 32767;
-    std::vector<std::string> names;
+    std::vector<std::size_t> places;
     std::size_t used = 1;
-    for (const ReferenceSection& s : sections) {
-        if (s.name.empty() || s.name.size() + 2 > kBuffer)
+    for (std::size_t i = 0; i < sections.size(); ++i) {
+        const std::string& name = sections[i].name;
+        if (name.empty() || name.size() + 2 > kBuffer)
             continue;
-        if (used + s.name.size() + 1 > kBuffer)
+        if (used + name.size() + 1 > kBuffer)
             break;
-        used += s.name.size() + 1;
-        names.push_back(s.name);
+        used += name.size() + 1;
+        places.push_back(i);
     }
+    return places;
+}
+
+std::vector<std::string> ReferenceProfile::listedNames() const {
+    std::vector<std::string> names;
+    for (std::size_t i : listed())
+        names.push_back(sections[i].name);
     return names;
 }
 

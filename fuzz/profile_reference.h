@@ -44,12 +44,19 @@ struct ReferenceProfile {
     // What a read gives: the first key of the name, quotes removed, cut to 99 bytes.
     static std::optional<std::string> value(const ReferenceSection* section, std::string_view key);
     static std::optional<int32_t> number(const ReferenceSection* section, std::string_view key);
-    // Names as the reader lists them: file order, empty ones left out, bounded
-    // by the reader's name buffer.
+    // The places of the sections the reader lists: file order, empty names left
+    // out, bounded by the reader's name buffer.
+    std::vector<std::size_t> listed() const;
     std::vector<std::string> listedNames() const;
 };
 
 ReferenceProfile readReference(std::string_view bytes);
+
+// A section name of at most `maxBytes` that a header line carries and the reader
+// reads back as written.
+bool headerHolds(std::string_view name, std::size_t maxBytes);
+// A value that a key line carries and the reader reads back as written.
+bool keyLineHolds(std::string_view value);
 
 // Every ASCII letter that starts a character in upper case: two names are the
 // same name when their foldings are equal.
