@@ -10,6 +10,7 @@
 #include "core/encoder/preview.h"
 #include "core/pagerdata/pager_type_catalog.h"
 #include "fuzz_support.h"
+#include "profile_reference.h"
 
 #include <algorithm>
 
@@ -20,7 +21,8 @@ using fuzz::FuzzInput;
 
 bool sameEntries(const std::vector<TableEntry>& a, const std::vector<TableEntry>& b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
-        return x.raw == y.raw && x.code == y.code && x.text == y.text && x.matchable == y.matchable;
+        return x.raw == y.raw && x.code == y.code && x.text == y.text &&
+               x.bracketed == y.bracketed && x.matchable == y.matchable;
     });
 }
 
@@ -40,12 +42,14 @@ bool sameType(const PagerType& a, const PagerType& b) {
 
 void checkEntries(const std::vector<TableEntry>& entries) {
     for (const TableEntry& e : entries) {
-        const std::size_t close = e.raw.find(']');
+        // The first ']' that is a character of its own, never a second byte.
+        const std::size_t close = fuzz::firstCharAt(e.raw, ']');
+        FUZZ_CHECK(e.bracketed == (close != std::string::npos));
         if (close == std::string::npos || close == 0) {
             FUZZ_CHECK(e.code.empty());
             continue;
         }
-        FUZZ_CHECK(e.raw.substr(1) == e.code + "]" + e.text);
+        FUZZ_CHECK(e.code.size() + 1 == close && e.raw.substr(1) == e.code + "]" + e.text);
         FUZZ_CHECK(e.matchable == !e.text.empty());
     }
 }

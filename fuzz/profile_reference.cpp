@@ -13,17 +13,6 @@ std::string_view trimmed(std::string_view s) {
     return s;
 }
 
-// The first `c` that starts a character.
-std::size_t charAt(std::string_view s, char c) {
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        if (s[i] == c)
-            return i;
-        if (cp932::isLeadByte(static_cast<unsigned char>(s[i])))
-            ++i;
-    }
-    return std::string_view::npos;
-}
-
 std::vector<ReferenceLine> splitLines(std::string_view all) {
     std::vector<ReferenceLine> lines;
     std::size_t pos = 0;
@@ -41,6 +30,16 @@ std::vector<ReferenceLine> splitLines(std::string_view all) {
 }
 
 } // namespace
+
+std::size_t firstCharAt(std::string_view s, char c) {
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == c)
+            return i;
+        if (cp932::isLeadByte(static_cast<unsigned char>(s[i])))
+            ++i;
+    }
+    return std::string_view::npos;
+}
 
 std::string foldName(std::string_view name) {
     std::string out(name);
@@ -62,7 +61,7 @@ ReferenceProfile readReference(std::string_view bytes) {
         if (text.empty() || text.front() == ';')
             continue;
         if (text.front() == '[') {
-            const std::size_t close = charAt(text.substr(1), ']');
+            const std::size_t close = firstCharAt(text.substr(1), ']');
             if (close != std::string_view::npos) {
                 const std::string_view name = trimmed(text.substr(1, close));
                 profile.sections.push_back({std::string(name),
@@ -75,7 +74,7 @@ ReferenceProfile readReference(std::string_view bytes) {
                 continue;
             }
         }
-        const std::size_t eq = charAt(line.text, '=');
+        const std::size_t eq = firstCharAt(line.text, '=');
         if (eq == std::string_view::npos || profile.sections.empty())
             continue;
         ReferenceSection& section = profile.sections.back();

@@ -58,6 +58,10 @@ bool headerHolds(std::string_view name, std::size_t maxBytes);
 // A value that a key line carries and the reader reads back as written.
 bool keyLineHolds(std::string_view value);
 
+// The first `c` that is a character of its own, never the second byte of a
+// double-byte one; npos when there is none.
+std::size_t firstCharAt(std::string_view s, char c);
+
 // Every ASCII letter that starts a character in upper case: two names are the
 // same name when their foldings are equal.
 std::string foldName(std::string_view name);
