@@ -3,11 +3,12 @@
 set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config clang-format clang libclang-rt-14-dev ccache
-    qt6-base-dev qt6-serialport-dev libgl-dev qt6-translations-l10n
+    qt6-base-dev qt6-serialport-dev libgl-dev qt6-translations-l10n qt6-tools-dev qt6-l10n-tools
     libgtest-dev libgmock-dev libbenchmark-dev
     baresip-core
     libsqlite3-dev libnet-snpp-perl hylafax-client
     multimon-ng xvfb xauth xdotool x11-apps imagemagick fonts-noto-cjk
+    lintian appstream desktop-file-utils
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds, and runs every test twice: a normal build and
-# an address + undefined-behaviour sanitizer build.
+# an address + undefined-behaviour sanitizer build; checks the Debian package.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
@@ -9,6 +9,8 @@ jobs=$(nproc)
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
+# The Debian package: validators, lintian, installed and started from its desktop entry.
+./scripts/check-package.sh build
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTONALINK_SANITIZE=ON \
     -DTONALINK_BUILD_BENCH=OFF

@@ -1,6 +1,6 @@
 #include "widget_host.h"
 
-#include "platform/qt_translation.h"
+#include "platform/ui_language.h"
 
 #include <QApplication>
 #include <memory>
@@ -15,7 +15,7 @@ void runWithWidgetApplication(const char* name, const std::function<void()>& ope
         own = std::make_unique<QApplication>(argc, argv);
     }
     if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) {
-        installQtJapanese(*app);
+        installTranslations(*app, {"tonalink", "components"});
         open();
     }
 }

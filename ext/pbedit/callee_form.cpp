@@ -24,9 +24,9 @@ QString checkText(FieldCheck check) {
     case FieldCheck::Ok:
         return {};
     case FieldCheck::TooLong:
-        return QStringLiteral("長すぎます");
+        return CCalleeForm::tr("長すぎます");
     case FieldCheck::BadCharacter:
-        return QStringLiteral("0-9 * # , 以外の文字");
+        return CCalleeForm::tr("0-9 * # , 以外の文字");
     }
     return {};
 }
@@ -66,22 +66,22 @@ CCalleeForm::CCalleeForm(const std::vector<std::string>& pagerTypes,
     passwordCheck_->setObjectName(QStringLiteral("passwordCheck"));
     for (const std::string& name : pagerTypes)
         type_->addItem(fromCp932(name));
-    group_->addItem(QStringLiteral("なし"));
+    group_->addItem(tr("なし"));
     for (std::size_t g = 0; g < groupNames.size(); ++g)
         group_->addItem(QStringLiteral("%1: %2").arg(g + 1).arg(fromCp932(groupNames[g])));
-    phrases_->setHorizontalHeaderLabels({QStringLiteral("コード"), QStringLiteral("文")});
+    phrases_->setHorizontalHeaderLabels({tr("コード"), tr("文")});
     phrases_->horizontalHeader()->setStretchLastSection(true);
     phrases_->verticalHeader()->setVisible(false);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("呼出機種(&T)"), type_);
-    form->addRow(QStringLiteral("呼出番号(&N)"), withCheck(callNo_, callNoCheck_));
-    form->addRow(QStringLiteral("センター番号(&C)"), withCheck(phsNo_, phsNoCheck_));
-    form->addRow(QStringLiteral("パスワード(&W)"), withCheck(password_, passwordCheck_));
-    form->addRow(QStringLiteral("グループ(&G)"), group_);
+    form->addRow(tr("呼出機種(&T)"), type_);
+    form->addRow(tr("呼出番号(&N)"), withCheck(callNo_, callNoCheck_));
+    form->addRow(tr("センター番号(&C)"), withCheck(phsNo_, phsNoCheck_));
+    form->addRow(tr("パスワード(&W)"), withCheck(password_, passwordCheck_));
+    form->addRow(tr("グループ(&G)"), group_);
 
-    auto* add = new QPushButton(QStringLiteral("定型文を追加(&I)"));
-    auto* remove = new QPushButton(QStringLiteral("定型文を削除(&X)"));
+    auto* add = new QPushButton(tr("定型文を追加(&I)"));
+    auto* remove = new QPushButton(tr("定型文を削除(&X)"));
     auto* phraseButtons = new QHBoxLayout;
     phraseButtons->addWidget(add);
     phraseButtons->addWidget(remove);
@@ -91,7 +91,7 @@ CCalleeForm::CCalleeForm(const std::vector<std::string>& pagerTypes,
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(form);
-    layout->addWidget(new QLabel(QStringLiteral("この人の定型文")));
+    layout->addWidget(new QLabel(tr("この人の定型文")));
     layout->addWidget(phrases_, 1);
     layout->addLayout(phraseButtons);
 
@@ -157,11 +157,11 @@ QString CCalleeForm::collect(PhoneBookEntry& entry) const {
         const std::string text = bytesOf(textItem ? textItem->text() : QString(), &ok);
         // A ']' of its own would end the code early.
         if (cp932::containsChar(code, ']'))
-            return QStringLiteral("定型文のコードに ] は使えません。");
+            return tr("定型文のコードに ] は使えません。");
         const bool bracketed = codeItem && codeItem->data(kBracketedRole).toBool();
         entry.UserPhrases.push_back(bracketed || !code.empty() ? "[" + code + "]" + text : text);
     }
-    return ok ? QString() : QStringLiteral("Shift-JIS で書けない文字があります。");
+    return ok ? QString() : tr("Shift-JIS で書けない文字があります。");
 }
 
 void CCalleeForm::check() {
@@ -169,7 +169,7 @@ void CCalleeForm::check() {
     callNoCheck_->setText(checkText(checkCallNumber(bytes(callNo_))));
     phsNoCheck_->setText(checkText(checkCallNumber(bytes(phsNo_))));
     passwordCheck_->setText(checkText(checkPassword(bytes(password_))));
-    phraseCount_->setText(QStringLiteral("%1 件").arg(phrases_->rowCount()));
+    phraseCount_->setText(tr("%1 件").arg(phrases_->rowCount()));
 }
 
 void CCalleeForm::addPhrase() {

@@ -14,25 +14,25 @@ namespace {
 QString reasonText(CsvRowProblem problem) {
     switch (problem) {
     case CsvRowProblem::NoName:
-        return QStringLiteral("名前がありません");
+        return CImportReportDlg::tr("名前がありません");
     case CsvRowProblem::BadName:
-        return QStringLiteral("名前に使えない文字か長さです");
+        return CImportReportDlg::tr("名前に使えない文字か長さです");
     case CsvRowProblem::TooManyFields:
-        return QStringLiteral("列が多すぎます");
+        return CImportReportDlg::tr("列が多すぎます");
     case CsvRowProblem::BadGroup:
-        return QStringLiteral("グループは空か 0～4 です");
+        return CImportReportDlg::tr("グループは空か 0～4 です");
     case CsvRowProblem::BadPhraseCount:
-        return QStringLiteral("定型文の数が合いません");
+        return CImportReportDlg::tr("定型文の数が合いません");
     case CsvRowProblem::BadValue:
-        return QStringLiteral("保存できない値です (99 バイトまで、改行と前後の空白は不可)");
+        return CImportReportDlg::tr("保存できない値です (99 バイトまで、改行と前後の空白は不可)");
     case CsvRowProblem::NotCp932:
-        return QStringLiteral("Shift-JIS にない文字があります");
+        return CImportReportDlg::tr("Shift-JIS にない文字があります");
     case CsvRowProblem::RepeatedName:
-        return QStringLiteral("同じ名前が前の行にあります");
+        return CImportReportDlg::tr("同じ名前が前の行にあります");
     case CsvRowProblem::TooManyRows:
-        return QStringLiteral("行が多すぎます (%1 行まで)").arg(kMaxCsvRows);
+        return CImportReportDlg::tr("行が多すぎます (%1 行まで)").arg(kMaxCsvRows);
     case CsvRowProblem::NamesFull:
-        return QStringLiteral("電話帳の名前の一覧がいっぱいです");
+        return CImportReportDlg::tr("電話帳の名前の一覧がいっぱいです");
     }
     return {};
 }
@@ -40,8 +40,8 @@ QString reasonText(CsvRowProblem problem) {
 } // namespace
 
 QString problemText(const CsvProblem& problem) {
-    const QString where = problem.column.empty() ? QStringLiteral("%1 行目").arg(problem.line)
-                                                 : QStringLiteral("%1 行目 (%2)")
+    const QString where = problem.column.empty() ? CImportReportDlg::tr("%1 行目").arg(problem.line)
+                                                 : CImportReportDlg::tr("%1 行目 (%2)")
                                                        .arg(problem.line)
                                                        .arg(QString::fromStdString(problem.column));
     return where + QStringLiteral(": ") + reasonText(problem.problem);
@@ -49,14 +49,14 @@ QString problemText(const CsvProblem& problem) {
 
 CImportReportDlg::CImportReportDlg(const CsvImport& result, QWidget* parent) : QDialog(parent) {
     auto* problems = new QListWidget;
-    setWindowTitle(QStringLiteral("CSV読込"));
+    setWindowTitle(tr("CSV読込"));
     problems->setObjectName(QStringLiteral("problems"));
-    QString summary = QStringLiteral("追加 %1 件、更新 %2 件、読み込まなかった行 %3 件")
+    QString summary = tr("追加 %1 件、更新 %2 件、読み込まなかった行 %3 件")
                           .arg(result.added)
                           .arg(result.updated)
                           .arg(result.problems.size());
     for (const std::string& column : result.unknownColumns)
-        summary += QStringLiteral("\n使わない列: %1").arg(fromCp932(column));
+        summary += tr("\n使わない列: %1").arg(fromCp932(column));
     auto* label = new QLabel(summary);
     label->setObjectName(QStringLiteral("summary"));
     const std::size_t shown =
@@ -64,7 +64,7 @@ CImportReportDlg::CImportReportDlg(const CsvImport& result, QWidget* parent) : Q
     for (std::size_t i = 0; i < shown; ++i)
         problems->addItem(problemText(result.problems[i]));
     if (result.problems.size() > shown)
-        problems->addItem(QStringLiteral("… ほか %1 件").arg(result.problems.size() - shown));
+        problems->addItem(tr("… ほか %1 件").arg(result.problems.size() - shown));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);

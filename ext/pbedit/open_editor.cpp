@@ -27,7 +27,8 @@ void runPbEdit(const std::string& dir) {
     SingleInstanceGuard guard(pbEditInstanceName(dir));
     if (!guard.acquire()) {
         if (!guard.notifyRunningInstance())
-            messageBox(QStringLiteral("この電話帳は別の「電話帳の設定」で開いています。"),
+            messageBox(QCoreApplication::translate(
+                           "OpenEditor", "この電話帳は別の「電話帳の設定」で開いています。"),
                        MsgIcon::Exclamation);
         return;
     }
@@ -38,7 +39,8 @@ void runPbEdit(const std::string& dir) {
     ProfileError error = ProfileError::None;
     auto dialog = CPbEditDlg::open(dir, settings.Groups, files, &error);
     if (!dialog) {
-        messageBox(QStringLiteral("maddress.dat を読めません。"), MsgIcon::Stop);
+        messageBox(QCoreApplication::translate("OpenEditor", "maddress.dat を読めません。"),
+                   MsgIcon::Stop);
         return;
     }
     dialog->setParent(QApplication::activeWindow(), Qt::Dialog);

@@ -24,24 +24,26 @@ namespace tonalink {
 
 namespace {
 
-const QString kTitle = QStringLiteral("電話帳の設定");
+QString title() {
+    return CPbEditDlg::tr("電話帳の設定");
+}
 
 QString errorText(ProfileError error) {
     switch (error) {
     case ProfileError::None:
         return {};
     case ProfileError::BadName:
-        return QStringLiteral("その名前は使えません。");
+        return CPbEditDlg::tr("その名前は使えません。");
     case ProfileError::NameTaken:
-        return QStringLiteral("同じ名前の人がすでにいます。");
+        return CPbEditDlg::tr("同じ名前の人がすでにいます。");
     case ProfileError::BadValue:
-        return QStringLiteral("保存できない値があります (99バイトまで、前後の空白は不可)。");
+        return CPbEditDlg::tr("保存できない値があります (99バイトまで、前後の空白は不可)。");
     case ProfileError::TooLarge:
-        return QStringLiteral("電話帳がいっぱいです (名前の一覧かファイルの大きさ)。");
+        return CPbEditDlg::tr("電話帳がいっぱいです (名前の一覧かファイルの大きさ)。");
     case ProfileError::WriteFailed:
-        return QStringLiteral("保存できませんでした。");
+        return CPbEditDlg::tr("保存できませんでした。");
     default:
-        return QStringLiteral("電話帳を読めません。");
+        return CPbEditDlg::tr("電話帳を読めません。");
     }
 }
 
@@ -71,12 +73,10 @@ CPbEditDlg::CPbEditDlg(std::string dir, EditedProfile edited,
     : dir_(std::move(dir)), edited_(std::move(edited)), files_(files), list_(new QListWidget),
       form_(new CCalleeForm(pagerTypes, groupNames)), refusal_(new QLabel) {
     auto* listButtons = new QHBoxLayout;
-    connect(button(listButtons, QStringLiteral("追加(&A)")), &QPushButton::clicked, this,
-            &CPbEditDlg::askAdd);
-    connect(button(listButtons, QStringLiteral("名前変更(&R)")), &QPushButton::clicked, this,
+    connect(button(listButtons, tr("追加(&A)")), &QPushButton::clicked, this, &CPbEditDlg::askAdd);
+    connect(button(listButtons, tr("名前変更(&R)")), &QPushButton::clicked, this,
             &CPbEditDlg::rename);
-    connect(button(listButtons, QStringLiteral("削除(&D)")), &QPushButton::clicked, this,
-            &CPbEditDlg::remove);
+    connect(button(listButtons, tr("削除(&D)")), &QPushButton::clicked, this, &CPbEditDlg::remove);
     connect(button(listButtons, QStringLiteral("↑")), &QPushButton::clicked, this,
             [this] { move(-1); });
     connect(button(listButtons, QStringLiteral("↓")), &QPushButton::clicked, this,
@@ -97,14 +97,14 @@ CPbEditDlg::CPbEditDlg(std::string dir, EditedProfile edited,
     columns->addLayout(right, 3);
 
     auto* bottom = new QHBoxLayout;
-    connect(button(bottom, QStringLiteral("CSV読込(&M)...")), &QPushButton::clicked, this,
+    connect(button(bottom, tr("CSV読込(&M)...")), &QPushButton::clicked, this,
             &CPbEditDlg::importCsv);
-    connect(button(bottom, QStringLiteral("CSV書出(&E)...")), &QPushButton::clicked, this,
+    connect(button(bottom, tr("CSV書出(&E)...")), &QPushButton::clicked, this,
             &CPbEditDlg::exportCsv);
     bottom->addStretch();
     auto* box = new QDialogButtonBox;
-    box->addButton(QStringLiteral("保存(&S)"), QDialogButtonBox::AcceptRole);
-    box->addButton(QStringLiteral("閉じる"), QDialogButtonBox::RejectRole);
+    box->addButton(tr("保存(&S)"), QDialogButtonBox::AcceptRole);
+    box->addButton(tr("閉じる"), QDialogButtonBox::RejectRole);
     connect(box, &QDialogButtonBox::accepted, this, [this] { save(); });
     connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
     bottom->addWidget(box);
@@ -128,9 +128,9 @@ void CPbEditDlg::fillList(int select) {
         auto* item = new QListWidgetItem(fromCp932(name), list_);
         // The program reads only the first section of a name.
         if (file().sectionIndex(name) != section) {
-            item->setText(item->text() + QStringLiteral(" （重複）"));
-            item->setToolTip(QStringLiteral("同じ名前の人が上にいるため、この人は使われません。"
-                                            "名前を変えるか削除してください。"));
+            item->setText(item->text() + tr(" （重複）"));
+            item->setToolTip(tr("同じ名前の人が上にいるため、この人は使われません。"
+                                "名前を変えるか削除してください。"));
         }
     }
     list_->setCurrentRow(std::min(select, list_->count() - 1));
@@ -160,8 +160,7 @@ bool CPbEditDlg::leaveRefusedValue() {
     if (refused_.isEmpty())
         return true;
     const QString question =
-        QStringLiteral("入力中の値は電話帳に書けません。\n%1\n\nこの値を捨てますか？")
-            .arg(refused_);
+        tr("入力中の値は電話帳に書けません。\n%1\n\nこの値を捨てますか？").arg(refused_);
     if (messageBox(question, MsgIcon::Question, MsgButtons::YesNo) != MsgAnswer::Yes)
         return false;
     setRefused({});
@@ -202,7 +201,7 @@ bool CPbEditDlg::addCallee(const QString& name) {
 void CPbEditDlg::askAdd() {
     bool ok = false;
     const QString name =
-        QInputDialog::getText(this, kTitle, QStringLiteral("名前:"), QLineEdit::Normal, {}, &ok);
+        QInputDialog::getText(this, title(), tr("名前:"), QLineEdit::Normal, {}, &ok);
     if (ok)
         addCallee(name.trimmed());
 }
@@ -211,9 +210,8 @@ void CPbEditDlg::rename() {
     if (!shown_ || !leaveRefusedValue())
         return;
     bool ok = false;
-    const QString name =
-        QInputDialog::getText(this, kTitle, QStringLiteral("新しい名前:"), QLineEdit::Normal,
-                              fromCp932(file().sectionNameAt(*shown_)), &ok);
+    const QString name = QInputDialog::getText(this, title(), tr("新しい名前:"), QLineEdit::Normal,
+                                               fromCp932(file().sectionNameAt(*shown_)), &ok);
     const auto bytes = toCp932(name.trimmed());
     if (ok && report(bytes ? renameCallee(edited_.file(), *shown_, *bytes) : ProfileError::BadName))
         fillList(list_->currentRow());
@@ -223,7 +221,7 @@ void CPbEditDlg::remove() {
     if (!shown_ || !leaveRefusedValue())
         return;
     const QString question =
-        QStringLiteral("%1 を削除しますか？").arg(fromCp932(file().sectionNameAt(*shown_)));
+        tr("%1 を削除しますか？").arg(fromCp932(file().sectionNameAt(*shown_)));
     if (messageBox(question, MsgIcon::Question, MsgButtons::YesNo) != MsgAnswer::Yes)
         return;
     if (report(edited_.file().deleteSectionAt(*shown_)))
@@ -241,7 +239,7 @@ void CPbEditDlg::move(int delta) {
 
 bool CPbEditDlg::save() {
     if (!refused_.isEmpty()) {
-        messageBox(QStringLiteral("電話帳に書けない値があるため保存できません。\n") + refused_,
+        messageBox(tr("電話帳に書けない値があるため保存できません。\n") + refused_,
                    MsgIcon::Exclamation);
         return false;
     }
@@ -271,8 +269,7 @@ bool CPbEditDlg::save() {
 void CPbEditDlg::importCsv() {
     if (!leaveRefusedValue())
         return;
-    const QString name = files_.getOpenFileName(this, QStringLiteral("CSV読込"),
-                                                QStringLiteral("CSV (*.csv);;すべて (*)"),
+    const QString name = files_.getOpenFileName(this, tr("CSV読込"), tr("CSV (*.csv);;すべて (*)"),
                                                 QString::fromStdString(dir_));
     if (name.isEmpty())
         return;
@@ -281,8 +278,8 @@ void CPbEditDlg::importCsv() {
     if (bytes)
         result = importCallees(edited_.file(), *bytes);
     if (!bytes || result.refusal != CsvRefusal::None) {
-        messageBox(QStringLiteral("読み込めませんでした: 読めないか、大きすぎるか、"
-                                  "見出し行に Name 列がないファイルです。"),
+        messageBox(tr("読み込めませんでした: 読めないか、大きすぎるか、"
+                      "見出し行に Name 列がないファイルです。"),
                    MsgIcon::Exclamation);
         return;
     }
@@ -298,26 +295,23 @@ void CPbEditDlg::importCsv() {
 void CPbEditDlg::exportCsv() {
     const QString proposed =
         QDir(QString::fromStdString(dir_.empty() ? "." : dir_)).filePath("maddress.csv");
-    const QString name =
-        files_.getSaveFileName(this, QStringLiteral("CSV書出"), proposed,
-                               QStringLiteral("CSV (*.csv)"), QStringLiteral("csv"));
+    const QString name = files_.getSaveFileName(
+        this, tr("CSV書出"), proposed, QStringLiteral("CSV (*.csv)"), QStringLiteral("csv"));
     if (name.isEmpty())
         return;
     std::string detail;
     if (!writeFileAtomically(name.toStdString(), exportCallees(file()), &detail)) {
-        messageBox(QStringLiteral("書き出せませんでした。\n") + QString::fromStdString(detail),
-                   MsgIcon::Stop);
+        messageBox(tr("書き出せませんでした。\n") + QString::fromStdString(detail), MsgIcon::Stop);
         return;
     }
-    messageBox(QStringLiteral("%1 人を書き出しました。\n%2").arg(rows_.size()).arg(name),
-               MsgIcon::Information);
+    messageBox(tr("%1 人を書き出しました。\n%2").arg(rows_.size()).arg(name), MsgIcon::Information);
 }
 
 void CPbEditDlg::done(int result) {
     // At the program's end nobody answers: the window closes, the file stays as saved.
     if (modified() && !messageBoxesDismissed()) {
-        const MsgAnswer answer = messageBox(QStringLiteral("変更を保存しますか？"),
-                                            MsgIcon::Question, MsgButtons::YesNoCancel);
+        const MsgAnswer answer =
+            messageBox(tr("変更を保存しますか？"), MsgIcon::Question, MsgButtons::YesNoCancel);
         if (answer == MsgAnswer::Cancel || (answer == MsgAnswer::Yes && !save()))
             return;
     }
@@ -325,7 +319,7 @@ void CPbEditDlg::done(int result) {
 }
 
 void CPbEditDlg::updateTitle() {
-    setWindowTitle(kTitle + QStringLiteral(" - ") + QString::fromStdString(path()) +
+    setWindowTitle(title() + QStringLiteral(" - ") + QString::fromStdString(path()) +
                    (modified() ? QStringLiteral(" *") : QString()));
 }
 

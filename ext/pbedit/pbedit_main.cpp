@@ -1,7 +1,7 @@
 // The program form: pbedit [--dir DIR].
 
 #include "open_editor.h"
-#include "platform/qt_translation.h"
+#include "platform/ui_language.h"
 #include "ui/widgets/program_icon.h"
 
 #include <QApplication>
@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
         }
     }
     QApplication app(argc, argv);
-    tonalink::installQtJapanese(app);
+    tonalink::installTranslations(app, {"tonalink", "components"});
     app.setWindowIcon(tonalink::programIcon());
     tonalink::runPbEdit(dir);
     return 0;

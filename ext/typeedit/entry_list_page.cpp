@@ -18,7 +18,7 @@ namespace tonalink {
 CEntryListPage::CEntryListPage(TypeEditDocument& document, PagerTypeList list, QWidget* parent)
     : QWidget(parent), document_(document), list_(list), model_(new CEntryTableModel(list, this)),
       view_(new QTableView(this)), count_(new QLabel(this)),
-      fixCount_(new QPushButton(QStringLiteral("件数を合わせる(&C)"), this)) {
+      fixCount_(new QPushButton(tr("件数を合わせる(&C)"), this)) {
     view_->setModel(model_);
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
     view_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -35,10 +35,10 @@ CEntryListPage::CEntryListPage(TypeEditDocument& document, PagerTypeList list, Q
         buttons->addWidget(b);
         return b;
     };
-    addButton(QStringLiteral("挿入(&I)"), [this] { insertEntry(); })->setObjectName("insert");
-    addButton(QStringLiteral("削除(&D)"), [this] { deleteEntry(); })->setObjectName("delete");
-    addButton(QStringLiteral("上へ(&U)"), [this] { moveEntry(-1); });
-    addButton(QStringLiteral("下へ(&N)"), [this] { moveEntry(1); });
+    addButton(tr("挿入(&I)"), [this] { insertEntry(); })->setObjectName("insert");
+    addButton(tr("削除(&D)"), [this] { deleteEntry(); })->setObjectName("delete");
+    addButton(tr("上へ(&U)"), [this] { moveEntry(-1); });
+    addButton(tr("下へ(&N)"), [this] { moveEntry(1); });
     buttons->addStretch();
     buttons->addWidget(count_);
     buttons->addWidget(fixCount_);

@@ -19,8 +19,7 @@ void CEntryTableModel::setContents(const TypeListContents& contents) {
     warnings_.assign(values_.size(), QString());
     for (const EntryWarning& w : contents.warnings) {
         QString& text = warnings_[w.row];
-        text +=
-            (text.isEmpty() ? QString() : QStringLiteral("、")) + typeedit::warningText(w, list_);
+        text += (text.isEmpty() ? QString() : tr("、")) + typeedit::warningText(w, list_);
     }
     endResetModel();
 }
@@ -63,11 +62,11 @@ QVariant CEntryTableModel::headerData(int section, Qt::Orientation orientation, 
         return section + 1;
     switch (section) {
     case CodeColumn:
-        return QStringLiteral("コード");
+        return tr("コード");
     case TextColumn:
-        return QStringLiteral("文字");
+        return tr("文字");
     default:
-        return QStringLiteral("注意");
+        return tr("注意");
     }
 }
 

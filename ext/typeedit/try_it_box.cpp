@@ -13,20 +13,17 @@
 namespace tonalink {
 
 CTryItBox::CTryItBox(QWidget* parent)
-    : QGroupBox(QStringLiteral("試しに変換"), parent), sample_(new QLineEdit(this)),
+    : QGroupBox(tr("試しに変換"), parent), sample_(new QLineEdit(this)),
       results_(new QTableWidget(4, 3, this)) {
     sample_->setObjectName("sample");
-    sample_->setPlaceholderText(
-        QStringLiteral("メッセージを入力すると、この機種で送るコードを表示します"));
+    sample_->setPlaceholderText(tr("メッセージを入力すると、この機種で送るコードを表示します"));
     sample_->setMaxLength(1000);
-    auto* label = new QLabel(QStringLiteral("メッセージ(&M):"), this);
+    auto* label = new QLabel(tr("メッセージ(&M):"), this);
     label->setBuddy(sample_);
-    results_->setHorizontalHeaderLabels(
-        {QStringLiteral("桁数"), QStringLiteral("回数"), QStringLiteral("コード")});
+    results_->setHorizontalHeaderLabels({tr("桁数"), tr("回数"), tr("コード")});
     // The message modes as the main form names them.
-    results_->setVerticalHeaderLabels({QStringLiteral("ﾌﾘｰﾜｰﾄﾞ+定型文"),
-                                       QStringLiteral("数字+定型文"), QStringLiteral("ﾌﾘｰﾜｰﾄﾞのみ"),
-                                       QStringLiteral("ﾀﾞｲﾚｸﾄ")});
+    results_->setVerticalHeaderLabels(
+        {tr("ﾌﾘｰﾜｰﾄﾞ+定型文"), tr("数字+定型文"), tr("ﾌﾘｰﾜｰﾄﾞのみ"), tr("ﾀﾞｲﾚｸﾄ")});
     results_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     results_->horizontalHeader()->setStretchLastSection(true);
     results_->verticalHeader()->setDefaultSectionSize(results_->fontMetrics().height() + 6);

@@ -31,16 +31,16 @@ CTypeEditDlg::CTypeEditDlg(TypeEditDocument document, QWidget* parent)
       tabs_(new QTabWidget(this)), keys_(new CTypeKeysForm(document_, this)),
       tryIt_(new CTryItBox(this)) {
     types_->setObjectName("types");
-    auto* typeLabel = new QLabel(QStringLiteral("機種(&T):"), this);
+    auto* typeLabel = new QLabel(tr("機種(&T):"), this);
     typeLabel->setBuddy(types_);
     auto* left = new QVBoxLayout;
     left->addWidget(typeLabel);
     left->addWidget(types_);
     const std::pair<QString, void (CTypeEditDlg::*)()> actions[] = {
-        {QStringLiteral("追加(&A)..."), &CTypeEditDlg::addType},
-        {QStringLiteral("コピー(&O)..."), &CTypeEditDlg::copyType},
-        {QStringLiteral("名前の変更(&R)..."), &CTypeEditDlg::renameType},
-        {QStringLiteral("削除(&L)"), &CTypeEditDlg::deleteType}};
+        {tr("追加(&A)..."), &CTypeEditDlg::addType},
+        {tr("コピー(&O)..."), &CTypeEditDlg::copyType},
+        {tr("名前の変更(&R)..."), &CTypeEditDlg::renameType},
+        {tr("削除(&L)"), &CTypeEditDlg::deleteType}};
     auto* buttonGrid = new QGridLayout;
     for (int i = 0; i < 4; ++i) {
         auto* b = new QPushButton(actions[i].first, this);
@@ -54,7 +54,7 @@ CTypeEditDlg::CTypeEditDlg(TypeEditDocument document, QWidget* parent)
     auto* scroll = new QScrollArea(this);
     scroll->setWidget(keys_);
     scroll->setWidgetResizable(true);
-    tabs_->addTab(scroll, QStringLiteral("設定(&S)"));
+    tabs_->addTab(scroll, tr("設定(&S)"));
     for (PagerTypeList list : kPagerTypeLists) {
         auto* page = new CEntryListPage(document_, list, this);
         lists_[static_cast<std::size_t>(list)] = page;
@@ -72,9 +72,9 @@ CTypeEditDlg::CTypeEditDlg(TypeEditDocument document, QWidget* parent)
     splitter->setStretchFactor(1, 1);
 
     auto* buttons = new QDialogButtonBox(this);
-    auto* saveButton = buttons->addButton(QStringLiteral("保存(&W)"), QDialogButtonBox::ApplyRole);
+    auto* saveButton = buttons->addButton(tr("保存(&W)"), QDialogButtonBox::ApplyRole);
     saveButton->setObjectName("save");
-    buttons->addButton(QStringLiteral("閉じる"), QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("閉じる"), QDialogButtonBox::RejectRole);
     connect(saveButton, &QPushButton::clicked, this, [this] { save(); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -135,7 +135,7 @@ void CTypeEditDlg::typeEdited() {
 
 void CTypeEditDlg::updateTitle() {
     setWindowTitle(QStringLiteral("%1%2 - %3")
-                       .arg(typeedit::kTitle,
+                       .arg(typeedit::title(),
                             document_.modified() ? QStringLiteral(" *") : QString(),
                             fromCp932(document_.path())));
 }
@@ -150,7 +150,7 @@ bool CTypeEditDlg::report(ProfileError error) {
 std::string CTypeEditDlg::askName(const QString& label, const QString& initial) {
     bool ok = false;
     const QString name =
-        QInputDialog::getText(this, typeedit::kTitle, label, QLineEdit::Normal, initial, &ok);
+        QInputDialog::getText(this, typeedit::title(), label, QLineEdit::Normal, initial, &ok);
     if (!ok || name.isEmpty())
         return {};
     const auto bytes = toCp932(name);
@@ -162,31 +162,31 @@ std::string CTypeEditDlg::askName(const QString& label, const QString& initial) 
 }
 
 void CTypeEditDlg::addType() {
-    const std::string name = askName(QStringLiteral("新しい機種の名前:"), {});
+    const std::string name = askName(tr("新しい機種の名前:"), {});
     if (!name.empty() && report(document_.addType(name)))
         fillTypes(name);
 }
 
 void CTypeEditDlg::copyType() {
     const std::string from = currentType();
-    const std::string name = askName(QStringLiteral("コピーした機種の名前:"),
-                                     fromCp932(from) + QStringLiteral(" のコピー"));
+    const std::string name =
+        askName(tr("コピーした機種の名前:"), fromCp932(from) + tr(" のコピー"));
     if (!name.empty() && report(document_.copyType(from, name)))
         fillTypes(name);
 }
 
 void CTypeEditDlg::renameType() {
     const std::string from = currentType();
-    const std::string name = askName(QStringLiteral("新しい名前:"), fromCp932(from));
+    const std::string name = askName(tr("新しい名前:"), fromCp932(from));
     if (name.empty() || name == from)
         return;
     // The callees of the old name would lose their type: say so and offer to follow.
     const std::size_t users = document_.calleesOfType(from);
     MsgAnswer follow = MsgAnswer::No;
     if (users > 0) {
-        follow = messageBox(QStringLiteral("電話帳の %1 人がこの機種を使っています。\n"
-                                           "その人たちの呼出機種も「%2」に変えますか？\n"
-                                           "(電話帳は保存のときに書き換えます)")
+        follow = messageBox(tr("電話帳の %1 人がこの機種を使っています。\n"
+                               "その人たちの呼出機種も「%2」に変えますか？\n"
+                               "(電話帳は保存のときに書き換えます)")
                                 .arg(users)
                                 .arg(fromCp932(name)),
                             MsgIcon::Question, MsgButtons::YesNoCancel);
@@ -202,13 +202,13 @@ void CTypeEditDlg::renameType() {
 
 void CTypeEditDlg::deleteType() {
     const std::string name = currentType();
-    const QString question = QStringLiteral("機種「%1」を削除しますか？").arg(fromCp932(name));
+    const QString question = tr("機種「%1」を削除しますか？").arg(fromCp932(name));
     if (messageBox(question, MsgIcon::Question, MsgButtons::YesNo) != MsgAnswer::Yes)
         return;
     std::string replacement;
     if (const std::size_t users = document_.calleesOfType(name); users > 0) {
         // The callees of the deleted type can take another one instead.
-        const QString keep = QStringLiteral("(変えない)");
+        const QString keep = tr("(変えない)");
         QStringList choices;
         for (const std::string& other : document_.typeNames())
             if (other != name)
@@ -216,9 +216,9 @@ void CTypeEditDlg::deleteType() {
         choices << keep;
         bool ok = false;
         const QString chosen =
-            QInputDialog::getItem(this, typeedit::kTitle,
-                                  QStringLiteral("電話帳の %1 人がこの機種を使っています。\n"
-                                                 "その人たちの呼出機種を次に変えます (保存のとき):")
+            QInputDialog::getItem(this, typeedit::title(),
+                                  tr("電話帳の %1 人がこの機種を使っています。\n"
+                                     "その人たちの呼出機種を次に変えます (保存のとき):")
                                       .arg(users),
                                   choices, 0, false, &ok);
         if (!ok)
@@ -262,8 +262,8 @@ bool CTypeEditDlg::save() {
 void CTypeEditDlg::done(int result) {
     // At the program's end nobody answers: the window closes, the file stays as saved.
     if (document_.modified() && !messageBoxesDismissed()) {
-        const MsgAnswer answer = messageBox(QStringLiteral("変更を保存しますか？"),
-                                            MsgIcon::Question, MsgButtons::YesNoCancel);
+        const MsgAnswer answer =
+            messageBox(tr("変更を保存しますか？"), MsgIcon::Question, MsgButtons::YesNoCancel);
         if (answer == MsgAnswer::Cancel || (answer == MsgAnswer::Yes && !save()))
             return;
     }

@@ -9,7 +9,7 @@
 // The editor's words, in one place.
 namespace tonalink::typeedit {
 
-inline const QString kTitle = QStringLiteral("呼出機種の設定");
+QString title();
 
 // What a key of a pager type means, for the form.
 QString keyMeaning(std::string_view key);

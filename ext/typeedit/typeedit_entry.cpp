@@ -11,7 +11,7 @@ extern "C" __attribute__((visibility("default"))) void TypeEditOpenMain() {
         tonalink::ProfileError error = tonalink::ProfileError::None;
         auto document = tonalink::TypeEditDocument::open({}, &error);
         if (!document) {
-            tonalink::messageBox(QStringLiteral("call.dat を読めません。"),
+            tonalink::messageBox(tonalink::CTypeEditDlg::tr("call.dat を読めません。"),
                                  tonalink::MsgIcon::Stop);
             return;
         }

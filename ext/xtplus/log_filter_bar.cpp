@@ -9,7 +9,9 @@
 namespace tonalink {
 namespace {
 
-const QString kAll = QStringLiteral("すべて");
+QString allText() {
+    return LogFilterBar::tr("すべて");
+}
 
 int32_t dateKey(QDate date) {
     return date.year() * 10000 + date.month() * 100 + date.day();
@@ -40,9 +42,9 @@ QComboBox* comboBox(const char* name, QWidget* parent) {
 void fill(QComboBox* box, const std::vector<std::string>& keys) {
     box->blockSignals(true);
     box->clear();
-    box->addItem(kAll);
+    box->addItem(allText());
     for (const auto& key : keys)
-        box->addItem(key.empty() ? QStringLiteral("（なし）") : QString::fromStdString(key),
+        box->addItem(key.empty() ? LogFilterBar::tr("（なし）") : QString::fromStdString(key),
                      QByteArray::fromStdString(key));
     box->blockSignals(false);
 }
@@ -62,14 +64,13 @@ QLabel* buddyLabel(const QString& text, QWidget* buddy, QWidget* parent) {
 } // namespace
 
 LogFilterBar::LogFilterBar(QWidget* parent)
-    : QWidget(parent), m_useDates(new QCheckBox(QStringLiteral("期間(&D)"), this)),
+    : QWidget(parent), m_useDates(new QCheckBox(tr("期間(&D)"), this)),
       m_from(dateEdit("fromDate", this)), m_to(dateEdit("toDate", this)),
       m_callee(comboBox("calleeFilter", this)), m_type(comboBox("typeFilter", this)),
       m_cancelled(comboBox("cancelFilter", this)) {
     m_useDates->setObjectName(QStringLiteral("useDates"));
     // In the order of CancelledFilter.
-    m_cancelled->addItems(
-        {kAll, QStringLiteral("キャンセルのみ"), QStringLiteral("キャンセルを除く")});
+    m_cancelled->addItems({allText(), tr("キャンセルのみ"), tr("キャンセルを除く")});
     fill(m_callee, {});
     fill(m_type, {});
 
@@ -77,14 +78,14 @@ LogFilterBar::LogFilterBar(QWidget* parent)
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(m_useDates);
     row->addWidget(m_from);
-    row->addWidget(new QLabel(QStringLiteral("～"), this));
+    row->addWidget(new QLabel(tr("～"), this));
     row->addWidget(m_to);
     row->addSpacing(12);
-    row->addWidget(buddyLabel(QStringLiteral("相手(&N):"), m_callee, this));
+    row->addWidget(buddyLabel(tr("相手(&N):"), m_callee, this));
     row->addWidget(m_callee, 1);
-    row->addWidget(buddyLabel(QStringLiteral("機種(&T):"), m_type, this));
+    row->addWidget(buddyLabel(tr("機種(&T):"), m_type, this));
     row->addWidget(m_type, 1);
-    row->addWidget(buddyLabel(QStringLiteral("キャンセル(&C):"), m_cancelled, this));
+    row->addWidget(buddyLabel(tr("キャンセル(&C):"), m_cancelled, this));
     row->addWidget(m_cancelled);
 
     connect(m_useDates, &QCheckBox::toggled, this, [this](bool on) {

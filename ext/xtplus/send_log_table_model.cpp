@@ -10,19 +10,19 @@ const std::vector<SendLogRecord> kNoRecords;
 QString headerOf(LogColumn column) {
     switch (column) {
     case LogColumn::Date:
-        return QStringLiteral("日付");
+        return SendLogTableModel::tr("日付");
     case LogColumn::Time:
-        return QStringLiteral("時刻");
+        return SendLogTableModel::tr("時刻");
     case LogColumn::CallNo:
-        return QStringLiteral("呼出番号");
+        return SendLogTableModel::tr("呼出番号");
     case LogColumn::Name:
-        return QStringLiteral("名前");
+        return SendLogTableModel::tr("名前");
     case LogColumn::Type:
-        return QStringLiteral("機種");
+        return SendLogTableModel::tr("機種");
     case LogColumn::Message:
-        return QStringLiteral("メッセージ");
+        return SendLogTableModel::tr("メッセージ");
     case LogColumn::Command:
-        return QStringLiteral("コマンド");
+        return SendLogTableModel::tr("コマンド");
     }
     return {};
 }
@@ -75,7 +75,7 @@ QVariant SendLogTableModel::data(const QModelIndex& index, int role) const {
     case Qt::ToolTipRole:
         if (column == LogColumn::Message)
             return utf8(record.field(column));
-        return record.cancelled ? QVariant(QStringLiteral("キャンセルされた送信")) : QVariant();
+        return record.cancelled ? QVariant(tr("キャンセルされた送信")) : QVariant();
     case Qt::BackgroundRole:
         return record.cancelled ? QVariant(QColor(255, 226, 222)) : QVariant();
     default:

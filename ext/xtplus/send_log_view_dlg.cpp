@@ -27,19 +27,19 @@ namespace {
 QString faultText(LogLineFault fault) {
     switch (fault) {
     case LogLineFault::FieldCount:
-        return QStringLiteral("項目の数が違います");
+        return CSendLogViewDlg::tr("項目の数が違います");
     case LogLineFault::StrayQuote:
-        return QStringLiteral("引用符の位置が違います");
+        return CSendLogViewDlg::tr("引用符の位置が違います");
     case LogLineFault::UnterminatedQuote:
-        return QStringLiteral("引用符が閉じていません");
+        return CSendLogViewDlg::tr("引用符が閉じていません");
     case LogLineFault::TooLong:
-        return QStringLiteral("行が長すぎます");
+        return CSendLogViewDlg::tr("行が長すぎます");
     case LogLineFault::BadDate:
-        return QStringLiteral("日付が読めません");
+        return CSendLogViewDlg::tr("日付が読めません");
     case LogLineFault::BadTime:
-        return QStringLiteral("時刻が読めません");
+        return CSendLogViewDlg::tr("時刻が読めません");
     case LogLineFault::NotText:
-        return QStringLiteral("文字でないバイトがあります");
+        return CSendLogViewDlg::tr("文字でないバイトがあります");
     }
     return {};
 }
@@ -62,13 +62,11 @@ QTableView* tableView(QAbstractItemModel* model, const char* name, QWidget* pare
 
 CSendLogViewDlg::CSendLogViewDlg(QString logPath, QWidget* parent)
     : QDialog(parent), m_path(std::move(logPath)), m_filterBar(new LogFilterBar(this)),
-      m_model(new SendLogTableModel(this)),
-      m_byCallee(new TotalsModel(QStringLiteral("相手"), this)),
-      m_byDay(new TotalsModel(QStringLiteral("日付"), this)), m_tabs(new QTabWidget(this)),
+      m_model(new SendLogTableModel(this)), m_byCallee(new TotalsModel(tr("相手"), this)),
+      m_byDay(new TotalsModel(tr("日付"), this)), m_tabs(new QTabWidget(this)),
       m_table(tableView(m_model, "records", this)), m_malformed(new QTableWidget(0, 3, this)),
-      m_status(new QLabel(this)),
-      m_export(new QPushButton(QStringLiteral("CSVに書き出す(&S)..."), this)) {
-    setWindowTitle(QStringLiteral("送信ログ"));
+      m_status(new QLabel(this)), m_export(new QPushButton(tr("CSVに書き出す(&S)..."), this)) {
+    setWindowTitle(tr("送信ログ"));
     const QFontMetrics metrics = fontMetrics();
     resize(metrics.averageCharWidth() * 140, metrics.height() * 34);
 
@@ -82,24 +80,23 @@ CSendLogViewDlg::CSendLogViewDlg(QString logPath, QWidget* parent)
                                 metrics.horizontalAdvance(QString::fromUtf8(samples[column])) +
                                     metrics.averageCharWidth() * 3);
     m_malformed->setObjectName(QStringLiteral("malformed"));
-    m_malformed->setHorizontalHeaderLabels(
-        {QStringLiteral("行"), QStringLiteral("理由"), QStringLiteral("内容")});
+    m_malformed->setHorizontalHeaderLabels({tr("行"), tr("理由"), tr("内容")});
     m_malformed->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_malformed->verticalHeader()->hide();
     m_malformed->horizontalHeader()->setStretchLastSection(true);
     m_malformed->setColumnWidth(1, metrics.averageCharWidth() * 30);
 
-    m_tabs->addTab(m_table, QStringLiteral("送信記録(&1)"));
-    for (auto [model, name, title] : {std::tuple(m_byCallee, "byCallee", "相手別(&2)"),
-                                      std::tuple(m_byDay, "byDay", "日別(&3)")}) {
+    m_tabs->addTab(m_table, tr("送信記録(&1)"));
+    for (auto [model, name, title] : {std::tuple(m_byCallee, "byCallee", QT_TR_NOOP("相手別(&2)")),
+                                      std::tuple(m_byDay, "byDay", QT_TR_NOOP("日別(&3)"))}) {
         QTableView* view = tableView(model, name, this);
         view->setColumnWidth(0, metrics.averageCharWidth() * 30);
-        m_tabs->addTab(view, QString::fromUtf8(title));
+        m_tabs->addTab(view, tr(title));
     }
-    m_tabs->addTab(m_malformed, QStringLiteral("読めない行(&4)"));
+    m_tabs->addTab(m_malformed, tr("読めない行(&4)"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("閉じる"));
+    buttons->button(QDialogButtonBox::Close)->setText(tr("閉じる"));
     buttons->addButton(m_export, QDialogButtonBox::ActionRole);
     m_export->setObjectName(QStringLiteral("export"));
     m_export->setEnabled(false);
@@ -125,7 +122,7 @@ CSendLogViewDlg::~CSendLogViewDlg() {
 }
 
 void CSendLogViewDlg::startReading() {
-    m_status->setText(QStringLiteral("読み込み中…"));
+    m_status->setText(tr("読み込み中…"));
     auto contents = std::make_shared<SendLogContents>();
     m_reader.reset(
         QThread::create([contents, path = QFile::encodeName(m_path).toStdString(),
@@ -164,7 +161,7 @@ void CSendLogViewDlg::fillMalformed() {
         m_malformed->setItem(row, 1, new QTableWidgetItem(faultText(line.fault)));
         m_malformed->setItem(row, 2, new QTableWidgetItem(text));
     }
-    m_tabs->setTabText(3, QStringLiteral("読めない行 %1(&4)").arg(m_contents->malformedCount));
+    m_tabs->setTabText(3, tr("読めない行 %1(&4)").arg(m_contents->malformedCount));
 }
 
 void CSendLogViewDlg::applyFilter() {
@@ -180,44 +177,41 @@ void CSendLogViewDlg::updateStatus(const QString& note) {
     const SendLogContents& log = *m_contents;
     QString text;
     if (log.end == LogReadEnd::NotFound) {
-        text = QStringLiteral("送信ログ %1 がありません。").arg(QDir::toNativeSeparators(m_path));
+        text = tr("送信ログ %1 がありません。").arg(QDir::toNativeSeparators(m_path));
     } else {
-        text = QStringLiteral("全 %1 件中 %2 件を表示　読めない行 %3 行")
+        text = tr("全 %1 件中 %2 件を表示　読めない行 %3 行")
                    .arg(log.records.size())
                    .arg(m_model->rows().size())
                    .arg(log.malformedCount);
         if (log.malformedCount > log.malformed.size())
-            text += QStringLiteral("（一覧は最初の %1 行）").arg(log.malformed.size());
+            text += tr("（一覧は最初の %1 行）").arg(log.malformed.size());
     }
     if (log.end == LogReadEnd::ByteLimit || log.end == LogReadEnd::RecordLimit)
-        text += QStringLiteral("　※大きすぎるため %1 行目までを読みました").arg(log.linesRead);
+        text += tr("　※大きすぎるため %1 行目までを読みました").arg(log.linesRead);
     if (log.end == LogReadEnd::Failed)
-        text =
-            QStringLiteral("送信ログを読めませんでした: %1").arg(QString::fromLocal8Bit(log.error));
+        text = tr("送信ログを読めませんでした: %1").arg(QString::fromLocal8Bit(log.error));
     if (!note.isEmpty())
-        text += QStringLiteral("　") + note;
+        text += tr("　") + note;
     m_status->setText(text);
 }
 
 void CSendLogViewDlg::exportRows() {
-    QFileDialog dialog(this, QStringLiteral("CSVに書き出す"), QDir::currentPath(),
-                       QStringLiteral("CSV ファイル (*.csv)"));
+    QFileDialog dialog(this, tr("CSVに書き出す"), QDir::currentPath(), tr("CSV ファイル (*.csv)"));
     dialog.setObjectName(QStringLiteral("exportDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("csv"));
-    dialog.selectFile(QStringLiteral("送信ログ.csv"));
+    dialog.selectFile(tr("送信ログ.csv"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().constFirst();
     std::string error;
     if (!writeFileAtomically(QFile::encodeName(path).toStdString(),
                              formatCsv(m_model->records(), m_model->rows()), &error)) {
-        QMessageBox::warning(
-            this, windowTitle(),
-            QStringLiteral("書き出せませんでした。\n%1").arg(QString::fromLocal8Bit(error)));
+        QMessageBox::warning(this, windowTitle(),
+                             tr("書き出せませんでした。\n%1").arg(QString::fromLocal8Bit(error)));
         return;
     }
-    updateStatus(QStringLiteral("%1 件を書き出しました").arg(m_model->rows().size()));
+    updateStatus(tr("%1 件を書き出しました").arg(m_model->rows().size()));
 }
 
 } // namespace tonalink

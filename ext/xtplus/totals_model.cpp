@@ -29,7 +29,7 @@ QVariant TotalsModel::data(const QModelIndex& index, int role) const {
         return {};
     switch (index.column()) {
     case 0:
-        return total.key.empty() ? QStringLiteral("（なし）") : QString::fromStdString(total.key);
+        return total.key.empty() ? tr("（なし）") : QString::fromStdString(total.key);
     case 1:
         return qulonglong(total.records);
     default:
@@ -44,9 +44,9 @@ QVariant TotalsModel::headerData(int section, Qt::Orientation orientation, int r
     case 0:
         return m_keyHeader;
     case 1:
-        return QStringLiteral("件数");
+        return tr("件数");
     default:
-        return QStringLiteral("うちキャンセル");
+        return tr("うちキャンセル");
     }
 }
 

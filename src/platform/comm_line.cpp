@@ -4,6 +4,8 @@
 #include "core/app/settings_sip.h"
 #include "core/modem/sip_line.h"
 
+#include <QCoreApplication>
+
 namespace tonalink {
 
 CommLine::CommLine(const Settings& settings, FailureHandler onFailure,
@@ -53,14 +55,15 @@ bool CommLine::lock(const std::string& line) {
         return true;
     const QString reason =
         holder->pid > 0
-            ? QStringLiteral("%1 は別のプログラム (PID %2) が使用中です。\n(%3)")
+            ? QCoreApplication::translate("CommLine",
+                                          "%1 は別のプログラム (PID %2) が使用中です。\n(%3)")
                   .arg(QString::fromStdString(line))
                   .arg(holder->pid)
                   .arg(QString::fromStdString(holder->path))
-            : QStringLiteral("%1 のロックファイル %2 を作れません。")
+            : QCoreApplication::translate("CommLine", "%1 のロックファイル %2 を作れません。")
                   .arg(QString::fromStdString(line), QString::fromStdString(holder->path));
     if (m_onFailure)
-        m_onFailure(SerialPort::kOpenFailedText.section('\n', 0, 0) + "\n" + reason);
+        m_onFailure(SerialPort::openFailedText().section('\n', 0, 0) + "\n" + reason);
     return false;
 }
 

@@ -12,6 +12,14 @@ constexpr qint64 kReadBufferBytes = 4096;
 
 } // namespace
 
+QString SerialPort::openFailedText() {
+    return tr("COMポートがオープンできません\n設定を変更し再起動してください。");
+}
+
+QString SerialPort::noAnswerText() {
+    return tr("モデムが応答しません");
+}
+
 SerialPort::SerialPort(FailureHandler onFailure, AnswerHandler onAnswer)
     : m_onFailure(std::move(onFailure)), m_onAnswer(std::move(onAnswer)) {
     m_port.setReadBufferSize(kReadBufferBytes);
@@ -39,7 +47,7 @@ int SerialPort::open(int comIndex, const std::array<std::string, 8>& devices) {
     if (!known || !m_port.open(QIODevice::ReadWrite)) {
         m_port.clearError();
         if (m_onFailure)
-            m_onFailure(kOpenFailedText);
+            m_onFailure(openFailedText());
         return 0;
     }
     m_replies = ModemReplies();

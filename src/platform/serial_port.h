@@ -3,6 +3,7 @@
 #include "core/modem/line_sink.h"
 #include "core/modem/modem_replies.h"
 
+#include <QCoreApplication>
 #include <QSerialPort>
 #include <QString>
 #include <QTimer>
@@ -24,9 +25,11 @@ public:
     // way: a modem may have its replies switched off.
     using AnswerHandler = std::function<void(bool answers)>;
 
-    static inline const QString kOpenFailedText =
-        QStringLiteral("COMポートがオープンできません\n設定を変更し再起動してください。");
-    static inline const QString kNoAnswerText = QStringLiteral("モデムが応答しません");
+    Q_DECLARE_TR_FUNCTIONS(SerialPort)
+
+public:
+    static QString openFailedText();
+    static QString noAnswerText();
 
     explicit SerialPort(FailureHandler onFailure, AnswerHandler onAnswer = {});
     ~SerialPort() override;

@@ -46,7 +46,7 @@ SipLine::~SipLine() {
 }
 
 QString SipLine::engineMissingText() {
-    return SerialPort::kOpenFailedText +
+    return SerialPort::openFailedText() +
            QStringLiteral("\n(SIP: baresip が起動できません。パッケージ %1)")
                .arg(BaresipProcess::kPackage);
 }

@@ -4,6 +4,8 @@
 #include "core/common/cp932.h"
 #include "platform/qt_settings_store.h"
 
+#include <QCoreApplication>
+
 namespace tonalink::cli {
 
 Settings loadUserSettings() {
@@ -38,6 +40,10 @@ std::optional<PagerTypeCatalog> loadPagerType(const CliContext& ctx, const std::
     }
     catalog.LoadPagerType(catalog.PagerTypeNames[*found]);
     return catalog;
+}
+
+std::string translated(const char* source) {
+    return QCoreApplication::translate("tonalink-cli", source).toStdString();
 }
 
 } // namespace tonalink::cli

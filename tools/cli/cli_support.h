@@ -24,4 +24,7 @@ std::optional<std::string> optionText(const CliContext& ctx, const ParsedArgs& a
 std::optional<PagerTypeCatalog> loadPagerType(const CliContext& ctx, const std::string& nameCp932,
                                               int* exitCode);
 
+// A text of the tool in the user's language (once a send session has loaded it).
+std::string translated(const char* source);
+
 } // namespace tonalink::cli

@@ -16,8 +16,9 @@
 namespace tonalink::cli {
 namespace {
 
-constexpr const char* kSendFinished = "送信を終了しました。";
-constexpr const char* kSendCancelled = "送信をキャンセルしました。";
+constexpr const char* kSendFinished = QT_TRANSLATE_NOOP("tonalink-cli", "送信を終了しました。");
+constexpr const char* kSendCancelled =
+    QT_TRANSLATE_NOOP("tonalink-cli", "送信をキャンセルしました。");
 
 // Fills the current send with the callee from --entry (as the phone-book picker
 // applies it) or from the options typed by hand, and loads its pager type.
@@ -114,7 +115,8 @@ int sendOnce(const CliContext& ctx, SendSession& session) {
     else if (result.failure == SendFailure::NoTimer)
         ctx.err << "tonalink-cli: the call could not start\n";
     if (result.failure == SendFailure::None || result.failure == SendFailure::LineFailed)
-        ctx.err << (result.outcome == SendOutcome::Sent ? kSendFinished : kSendCancelled) << "\n";
+        ctx.err << translated(result.outcome == SendOutcome::Sent ? kSendFinished : kSendCancelled)
+                << "\n";
     return exitCodeOf(result);
 }
 
@@ -144,7 +146,7 @@ int sendToGroup(const CliContext& ctx, ProgramState& state, SendSession& session
         ctx.out << cp932::toUtf8Lossy(name) << "\t" << outcomeName(result) << std::endl;
         worse(exitCodeOf(result));
     }
-    ctx.err << kSendFinished << "\n";
+    ctx.err << translated(kSendFinished) << "\n";
     return exitCode;
 }
 
@@ -204,7 +206,10 @@ int runSend(const CliContext& ctx, const std::vector<std::string>& args) {
 
     ProgramState state(ctx.dir, ctx.dir, [&](SendLogNotice notice, const std::string& detail) {
         if (notice == SendLogNotice::SizeWarning)
-            ctx.err << "ＬＯＧファイルのサイズが大きくなりました。\n整理して下さい。\n";
+            ctx.err << translated(QT_TRANSLATE_NOOP("tonalink-cli",
+                                                    "ＬＯＧファイルのサイズが大きくなりました。\n"
+                                                    "整理して下さい。"))
+                    << "\n";
         else
             ctx.err << "tonalink-cli: the send log could not be written: " << detail << "\n";
     });
@@ -234,7 +239,7 @@ int runSend(const CliContext& ctx, const std::vector<std::string>& args) {
     if (at) {
         ctx.err << "tonalink-cli: waiting for " << reserveTimeText(*at) << "\n";
         if (!session.waitUntil(*at)) {
-            ctx.err << kSendCancelled << "\n";
+            ctx.err << translated(kSendCancelled) << "\n";
             return kExitCancelled;
         }
     }

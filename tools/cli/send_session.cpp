@@ -2,8 +2,10 @@
 
 #include "core/app/program_state.h"
 #include "core/common/cp932.h"
+#include "platform/call_texts.h"
 #include "platform/qt_settings_store.h"
 #include "platform/qt_timer_host.h"
+#include "platform/ui_language.h"
 
 #include <QEventLoop>
 #include <QTimer>
@@ -21,8 +23,9 @@ SendSession::SendSession(const CliContext& ctx, ProgramState& state)
           state.settings, [&ctx](const QString& text) { ctx.err << text.toStdString() << "\n"; },
           [&ctx](bool answers) {
               if (!answers)
-                  ctx.err << SerialPort::kNoAnswerText.toStdString() << "\n";
+                  ctx.err << SerialPort::noAnswerText().toStdString() << "\n";
           }) {
+    installTranslations(m_app, {"tonalink", "cli"});
     const Settings& settings = state.settings;
     QtSettingsStore store;
     m_port.open(settings.CommPort, settings.Ports, store);
@@ -43,8 +46,8 @@ SendSession::~SendSession() {
     m_port.close();
 }
 
-void SendSession::say(std::string_view cp932Text) const {
-    m_ctx.err << cp932::toUtf8Lossy(cp932Text) << "\n";
+void SendSession::say(const QString& text) const {
+    m_ctx.err << text.toStdString() << "\n";
 }
 
 bool SendSession::waitUntil(const ReserveTime& target) {
@@ -73,9 +76,9 @@ SendResult SendSession::send(SendJob::Kind kind) {
     std::unique_ptr<SendJob> job;
     QtTimerHost timers([&](int id) { job->onTimer(id); });
     SendJob::Display display;
-    display.statusChanged = [this](CallStatus status) { say(callStatusText(status)); };
+    display.statusChanged = [this](CallStatus status) { say(callStatusLabel(status)); };
     display.counterChanged = [this](const std::string& counter) { m_ctx.err << counter << "\n"; };
-    display.showWarning = [this](const std::string& text) { say(text); };
+    display.showWarning = [this](const std::string& text) { say(callWarningText(text)); };
     // Leave the loop after the timer callback that ended the call has returned.
     display.finished = [&loop](const SendResult&) {
         QTimer::singleShot(0, &loop, &QEventLoop::quit);

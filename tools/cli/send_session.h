@@ -38,7 +38,7 @@ public:
     SendResult send(SendJob::Kind kind);
 
 private:
-    void say(std::string_view cp932Text) const;
+    void say(const QString& text) const;
 
     const CliContext& m_ctx;
     ProgramState& m_state;

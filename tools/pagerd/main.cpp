@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
     CommLine line(
         settings, [](const QString& text) { say(text.toStdString()); },
         [](bool answers) {
-            say(answers ? "the modem answers" : SerialPort::kNoAnswerText.toStdString());
+            say(answers ? "the modem answers" : SerialPort::noAnswerText().toStdString());
         });
     const auto openLine = [&] {
         return line.isOpen() || line.open(settings.CommPort, settings.Ports, settingsStore) == 1;

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimerEvent>
+#include <algorithm>
 
 namespace tonalink {
 
@@ -16,10 +17,18 @@ namespace {
 constexpr const char* kIconFiles[4] = {":/about/anim-120.png", ":/about/anim-114.png",
                                        ":/about/anim-115.png", ":/about/anim-117.png"};
 
+// A line of the template can be a pixel lower than the font needs; the text's
+// descenders must not be cut.
+void fitHeight(QLabel* label) {
+    const int needed = label->minimumSizeHint().height();
+    label->resize(label->width(), std::max(label->height(), needed));
+}
+
 QLabel* addText(QWidget* dialog, const DialogUnits& du, const QString& text, int x, int y, int w,
                 int h) {
     auto* label = new QLabel(text, dialog);
     du.place(label, x, y, w, h);
+    fitHeight(label);
     return label;
 }
 
@@ -41,7 +50,7 @@ CAboutDlg::CAboutDlg(QWidget* parent, SystemFigures figures)
 }
 
 void CAboutDlg::buildControls() {
-    setWindowTitle(QStringLiteral("Tonalink のﾊﾞｰｼﾞｮﾝ情報"));
+    setWindowTitle(tr("Tonalink のﾊﾞｰｼﾞｮﾝ情報"));
     const QFont font = dialogFont(9);
     setFont(font);
     const DialogUnits du(font);
@@ -86,14 +95,14 @@ void CAboutDlg::OnInitDialog() {
     m_nAnimation = 2;
     m_timerId = startTimer(kAnimationIntervalMs);
     if (m_timerId == 0)
-        messageBox(QStringLiteral("ｳｨﾝﾄﾞｳ内で利用可能なﾀｲﾏがありません。"), MsgIcon::Exclamation);
+        messageBox(tr("ｳｨﾝﾄﾞｳ内で利用可能なﾀｲﾏがありません。"), MsgIcon::Exclamation);
 
     const std::optional<uint64_t> memory = m_figures.totalMemoryBytes();
-    m_strMemory = memory ? QStringLiteral("利用可能なメモリ ： %1 KB").arg(*memory / 1024)
+    m_strMemory = memory ? tr("利用可能なメモリ ： %1 KB").arg(*memory / 1024)
                          : QStringLiteral("Unavailable");
     const std::optional<FreeSpace> disk = m_figures.freeSpace();
     if (disk) {
-        const QString format = QStringLiteral("ディスク %1: の空き容量 ： %2 KB");
+        const QString format = tr("ディスク %1: の空き容量 ： %2 KB");
         const QString rest = format.arg(QString(), QString::number(disk->bytesFree / 1024));
         // A long mount point is shortened in the middle so the figure stays readable.
         const QFontMetrics metrics(m_diskLine->font());
@@ -105,6 +114,8 @@ void CAboutDlg::OnInitDialog() {
     }
     m_memoryLine->setText(m_strMemory);
     m_diskLine->setText(m_strDisk);
+    fitHeight(m_memoryLine);
+    fitHeight(m_diskLine);
 }
 
 void CAboutDlg::OnTimer() {

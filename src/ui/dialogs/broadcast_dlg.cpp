@@ -17,10 +17,10 @@ namespace tonalink {
 CBroadcastDlg::CBroadcastDlg(const std::array<std::string, kBroadcastGroups>& groupNames,
                              const std::array<int32_t, kBroadcastGroups>& counts, QWidget* parent)
     : QDialog(parent), m_counts(counts) {
-    setWindowTitle(QStringLiteral("同時発信"));
+    setWindowTitle(tr("同時発信"));
     setFont(dialogFont(10));
 
-    auto* frame = new QGroupBox(QStringLiteral("発信グループ"), this);
+    auto* frame = new QGroupBox(tr("発信グループ"), this);
     auto* rows = new QGridLayout(frame);
     auto* choice = new QButtonGroup(this);
     for (int n = 0; n < kBroadcastGroups; ++n) {
@@ -29,7 +29,7 @@ CBroadcastDlg::CBroadcastDlg(const std::array<std::string, kBroadcastGroups>& gr
         setControlId(m_groups[i], kFirstGroup + n);
         m_groups[i]->setEnabled(counts[i] > 0);
         choice->addButton(m_groups[i], n);
-        auto* count = new QLabel(QStringLiteral("%1人").arg(counts[i]), frame);
+        auto* count = new QLabel(tr("%1人").arg(counts[i]), frame);
         setControlId(count, kFirstCount + n);
         count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         rows->addWidget(m_groups[i], n, 0);
@@ -40,7 +40,7 @@ CBroadcastDlg::CBroadcastDlg(const std::array<std::string, kBroadcastGroups>& gr
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
-    layout->addLayout(okCancelButtons(this, QStringLiteral("発信")));
+    layout->addLayout(okCancelButtons(this, tr("発信")));
     setMinimumSize(DialogUnits(font()).size(123, 71));
 }
 

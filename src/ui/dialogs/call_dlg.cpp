@@ -3,6 +3,7 @@
 #include "core/app/program_state.h"
 #include "core/modem/call_status.h"
 #include "core/modem/dialog_result.h"
+#include "platform/call_texts.h"
 #include "platform/qt_timer_host.h"
 #include "ui/widgets/dialog_units.h"
 #include "ui/widgets/message_box_service.h"
@@ -46,21 +47,21 @@ CCallDlg::CCallDlg(ProgramState& state, LineSink& line, const TimerHostFactory& 
                    QWidget* parent, SendJob::Kind kind)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_state(state),
       m_kind(kind) {
-    setWindowTitle(QStringLiteral("呼 出"));
+    setWindowTitle(tr("呼 出"));
     setFont(dialogFont(9));
 
     m_entryName = makeValue(this, kEntryName, Qt::AlignLeft);
     m_number = makeValue(this, kNumber, Qt::AlignLeft);
-    auto* statusGroup = new QGroupBox(QStringLiteral("状 態"), this);
+    auto* statusGroup = new QGroupBox(tr("状 態"), this);
     m_status = makeValue(statusGroup, kStatus, Qt::AlignHCenter);
     m_partCounter = makeValue(statusGroup, kPartCounter, Qt::AlignRight);
-    m_redial = makeButton(this, kRedial, QStringLiteral("ﾘﾀﾞｲﾔﾙ"));
-    m_cancel = makeButton(this, kCancel, QStringLiteral("ｷｬﾝｾﾙ"));
+    m_redial = makeButton(this, kRedial, tr("ﾘﾀﾞｲﾔﾙ"));
+    m_cancel = makeButton(this, kCancel, tr("ｷｬﾝｾﾙ"));
 
     auto* callee = new QGridLayout;
-    callee->addWidget(new QLabel(QStringLiteral("受信者"), this), 0, 0);
+    callee->addWidget(new QLabel(tr("受信者"), this), 0, 0);
     callee->addWidget(m_entryName, 0, 1);
-    callee->addWidget(new QLabel(QStringLiteral("番 号"), this), 1, 0);
+    callee->addWidget(new QLabel(tr("番 号"), this), 1, 0);
     callee->addWidget(m_number, 1, 1);
     callee->setColumnStretch(1, 1);
     // Room for a full call number and a long name without resizing mid-call.
@@ -69,7 +70,7 @@ CCallDlg::CCallDlg(ProgramState& state, LineSink& line, const TimerHostFactory& 
     auto* statusLayout = new QVBoxLayout(statusGroup);
     statusLayout->addWidget(m_status);
     statusLayout->addWidget(m_partCounter);
-    m_status->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("リダイヤル待機中")) +
+    m_status->setMinimumWidth(fontMetrics().horizontalAdvance(tr("リダイヤル待機中")) +
                               fontMetrics().averageCharWidth() * 4);
 
     auto* buttons = new QHBoxLayout;
@@ -92,7 +93,7 @@ CCallDlg::CCallDlg(ProgramState& state, LineSink& line, const TimerHostFactory& 
         m_partCounter->setText(QString::fromStdString(counter));
     };
     display.showWarning = [](const std::string& text) {
-        messageBox(fromCp932(text), MsgIcon::Exclamation);
+        messageBox(callWarningText(text), MsgIcon::Exclamation);
     };
     display.finished = [this](const SendResult&) {
         done(m_job->sequence().result().value_or(IDCANCEL));
@@ -113,7 +114,7 @@ int CCallDlg::exec() {
     // A broadcast names its members that failed once, at its end.
     const std::optional<SendResult> outcome = m_job->result();
     if (m_kind == SendJob::Kind::Single && outcome && outcome->failure == SendFailure::LineFailed)
-        messageBox(fromCp932(lineFailureText(outcome->lineReason)), MsgIcon::Exclamation);
+        messageBox(lineFailureMessage(outcome->lineReason), MsgIcon::Exclamation);
     return result;
 }
 
@@ -141,7 +142,7 @@ void CCallDlg::OnCancel() {
 }
 
 void CCallDlg::showStatus(CallStatus status) {
-    m_status->setText(fromCp932(callStatusText(status)));
+    m_status->setText(callStatusLabel(status));
 }
 
 } // namespace tonalink

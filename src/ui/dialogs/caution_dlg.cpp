@@ -11,16 +11,15 @@
 namespace tonalink {
 
 CCautionDlg::CCautionDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("注　意"));
+    setWindowTitle(tr("注　意"));
     setFont(dialogFont(10));
 
     auto* text = new QLabel(
-        QStringLiteral(
-            "発信時、センターが話し中の場合、送信処理が終了してもメッセージが送られません。"
-            "\n重要なメッセージは予約発信機能の使用を避けて下さい。"),
+        tr("発信時、センターが話し中の場合、送信処理が終了してもメッセージが送られません。"
+           "\n重要なメッセージは予約発信機能の使用を避けて下さい。"),
         this);
     text->setWordWrap(true);
-    m_dontShowAgain = new QCheckBox(QStringLiteral("次回からこのメッセージを表示しない"), this);
+    m_dontShowAgain = new QCheckBox(tr("次回からこのメッセージを表示しない"), this);
     setControlId(m_dontShowAgain, kDontShowAgain);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     setControlId(ok, 1);

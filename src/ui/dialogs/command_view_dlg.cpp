@@ -35,7 +35,7 @@ CCommandViewDlg::CCommandViewDlg(const MessageParts& parts, QWidget* parent)
     const DialogUnits du(font);
     resize(du.size(179, 109));
 
-    du.place(new QLabel(QStringLiteral("ﾒｯｾｰｼﾞｺﾏﾝﾄﾞ"), this), 7, 5, 100, 10);
+    du.place(new QLabel(tr("ﾒｯｾｰｼﾞｺﾏﾝﾄﾞ"), this), 7, 5, 100, 10);
     m_commands = new QPlainTextEdit(this);
     setControlId(m_commands, kCommands);
     m_commands->setReadOnly(true);
@@ -47,11 +47,11 @@ CCommandViewDlg::CCommandViewDlg(const MessageParts& parts, QWidget* parent)
     m_commands->setPlainText(withLf(m_commandText));
     du.place(m_commands, 7, 16, 165, 64);
 
-    auto* copyAll = new QPushButton(QStringLiteral("全てをｸﾘｯﾌﾟﾎﾞｰﾄﾞへ"), this);
+    auto* copyAll = new QPushButton(tr("全てをｸﾘｯﾌﾟﾎﾞｰﾄﾞへ"), this);
     setControlId(copyAll, kCopyAll);
     copyAll->setAutoDefault(false);
     du.place(copyAll, 7, 88, 90, 14);
-    auto* close = new QPushButton(QStringLiteral("閉じる"), this);
+    auto* close = new QPushButton(tr("閉じる"), this);
     setControlId(close, kClose);
     close->setDefault(true);
     du.place(close, 122, 88, 50, 14);

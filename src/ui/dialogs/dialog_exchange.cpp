@@ -4,14 +4,19 @@
 #include "ui/widgets/qt_text.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 
 namespace tonalink {
+
+QString unusableCharacterText() {
+    return QCoreApplication::translate("DialogExchange", "使用できない文字が含まれています。");
+}
 std::optional<std::string> takeText(QLineEdit* edit, bool exactly) {
     std::optional<std::string> bytes =
         exactly ? toCp932Exactly(edit->text()) : toCp932(edit->text());
     if (!bytes) {
-        messageBox(kUnusableCharacterText, MsgIcon::Exclamation);
+        messageBox(unusableCharacterText(), MsgIcon::Exclamation);
         edit->setFocus();
         edit->selectAll();
     }

@@ -11,7 +11,7 @@ class QLineEdit;
 namespace tonalink {
 
 // Text that CP932 cannot hold would be lost on the way into the settings.
-inline const QString kUnusableCharacterText = QStringLiteral("使用できない文字が含まれています。");
+QString unusableCharacterText();
 
 // The box's text as CP932 bytes, taken when a dialog is closed with OK. Text that
 // cannot be held is reported, the box gets the focus with its text selected, and

@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -34,7 +35,7 @@ QSpinBox* addSecondsRow(QGridLayout* grid, int row, const QString& label, int ed
     if (!label.isEmpty())
         grid->addWidget(new QLabel(label, parent), row, 0);
     grid->addWidget(edit, row, 1);
-    grid->addWidget(new QLabel(QStringLiteral("秒"), parent), row, 2);
+    grid->addWidget(new QLabel(QCoreApplication::translate("CModemDlg", "秒"), parent), row, 2);
     grid->setColumnStretch(3, 1);
     return edit;
 }
@@ -58,7 +59,7 @@ bool takeInto(QSpinBox* edit, IntRange range, int32_t& to) {
 CModemDlg::CModemDlg(const ModemValues& values, const std::array<std::string, 8>& devices,
                      QWidget* parent)
     : QDialog(parent), m_values(values) {
-    setWindowTitle(QStringLiteral("モデム・回線の設定"));
+    setWindowTitle(tr("モデム・回線の設定"));
     setFont(dialogFont(10));
     buildControls(devices);
     OnInitDialog();
@@ -66,14 +67,14 @@ CModemDlg::CModemDlg(const ModemValues& values, const std::array<std::string, 8>
 
 void CModemDlg::buildControls(const std::array<std::string, 8>& devices) {
     // Created group by group, so the tab order reads the dialog top to bottom.
-    auto* command = new QGroupBox(QStringLiteral("前値ATｺﾏﾝﾄﾞ"), this);
+    auto* command = new QGroupBox(tr("前値ATｺﾏﾝﾄﾞ"), this);
     m_extCommand = withId(new QLineEdit(command), kExtCommand);
     (new QVBoxLayout(command))->addWidget(m_extCommand);
 
-    auto* line = new QGroupBox(QStringLiteral("電話回線"), this);
-    m_pulse = withId(new QRadioButton(QStringLiteral("ﾊﾟﾙｽ"), line), kPulse);
-    m_tone = withId(new QRadioButton(QStringLiteral("ﾄｰﾝ"), line), kTone);
-    m_ckExtension = withId(new QCheckBox(QStringLiteral("内線->外線"), line), kCKExtension);
+    auto* line = new QGroupBox(tr("電話回線"), this);
+    m_pulse = withId(new QRadioButton(tr("ﾊﾟﾙｽ"), line), kPulse);
+    m_tone = withId(new QRadioButton(tr("ﾄｰﾝ"), line), kTone);
+    m_ckExtension = withId(new QCheckBox(tr("内線->外線"), line), kCKExtension);
     m_extension = withId(new QLineEdit(line), kExtension);
     auto* lineGrid = new QGridLayout(line);
     lineGrid->addWidget(m_pulse, 0, 0);
@@ -81,18 +82,18 @@ void CModemDlg::buildControls(const std::array<std::string, 8>& devices) {
     lineGrid->addWidget(m_ckExtension, 1, 0);
     lineGrid->addWidget(m_extension, 1, 1);
 
-    auto* special = new QGroupBox(QStringLiteral("特殊モデム"), this);
-    m_modemSw = withId(new QCheckBox(QStringLiteral("非分割送信"), special), kModemSw);
-    m_keitaiSw = withId(new QCheckBox(QStringLiteral("携帯電話用モデム"), special), kKeitaiSw);
+    auto* special = new QGroupBox(tr("特殊モデム"), this);
+    m_modemSw = withId(new QCheckBox(tr("非分割送信"), special), kModemSw);
+    m_keitaiSw = withId(new QCheckBox(tr("携帯電話用モデム"), special), kKeitaiSw);
     auto* specialBox = new QVBoxLayout(special);
     specialBox->addWidget(m_modemSw);
     specialBox->addWidget(m_keitaiSw);
 
-    auto* interval = new QGroupBox(QStringLiteral("送信間隔"), this);
+    auto* interval = new QGroupBox(tr("送信間隔"), this);
     auto* intervalGrid = new QGridLayout(interval);
     m_reDialTime = addSecondsRow(intervalGrid, 0, QString(), kReDialTime, interval);
 
-    auto* port = new QGroupBox(QStringLiteral("COM ﾎﾟｰﾄ"), this);
+    auto* port = new QGroupBox(tr("COM ﾎﾟｰﾄ"), this);
     m_commPort = withId(new QComboBox(port), kCommPort);
     for (std::size_t i = 0; i < devices.size(); ++i) {
         const QString name = QStringLiteral("COM%1").arg(i + 1);
@@ -104,19 +105,19 @@ void CModemDlg::buildControls(const std::array<std::string, 8>& devices) {
     }
     (new QVBoxLayout(port))->addWidget(m_commPort);
 
-    auto* pager = new QGroupBox(QStringLiteral("現在のポケベルの設定"), this);
+    auto* pager = new QGroupBox(tr("現在のポケベルの設定"), this);
     m_pagerTypeName = withId(new QLineEdit(pager), kPagerTypeName);
     m_pagerTypeName->setReadOnly(true);
     auto* pagerGrid = new QGridLayout(pager);
     pagerGrid->addWidget(m_pagerTypeName, 0, 0, 1, 4);
-    m_waitTime = addSecondsRow(pagerGrid, 1, QStringLiteral("待機時間"), kWaitTime, pager);
+    m_waitTime = addSecondsRow(pagerGrid, 1, tr("待機時間"), kWaitTime, pager);
     // Digits only: no sign can be typed.
     m_waitTime->setMinimum(0);
-    m_cutTime = addSecondsRow(pagerGrid, 2, QStringLiteral("切断時間"), kCutTime, pager);
+    m_cutTime = addSecondsRow(pagerGrid, 2, tr("切断時間"), kCutTime, pager);
 
     auto* ok = withId(new QPushButton(QStringLiteral("OK"), this), 1);
     ok->setDefault(true);
-    auto* cancel = withId(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this), 2);
+    auto* cancel = withId(new QPushButton(tr("ｷｬﾝｾﾙ"), this), 2);
     cancel->setAutoDefault(false);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -23,7 +23,7 @@ QPushButton* addButton(QDialog* dialog, const DialogUnits& du, int id, const QSt
 
 CMsgListDlg::CMsgListDlg(std::vector<std::string>& messages, QWidget* parent)
     : QDialog(parent), m_messages(messages) {
-    setWindowTitle(QStringLiteral("メッセージ登録リスト"));
+    setWindowTitle(tr("メッセージ登録リスト"));
     const QFont font = dialogFont(10);
     setFont(font);
     const DialogUnits du(font);
@@ -33,10 +33,10 @@ CMsgListDlg::CMsgListDlg(std::vector<std::string>& messages, QWidget* parent)
     setControlId(m_list, kList);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     du.place(m_list, 7, 7, 96, 75);
-    QPushButton* remove = addButton(this, du, kDelete, QStringLiteral("削除"), 7);
+    QPushButton* remove = addButton(this, du, kDelete, tr("削除"), 7);
     QPushButton* ok = addButton(this, du, kOk, QStringLiteral("OK"), 50);
     ok->setDefault(true);
-    QPushButton* cancel = addButton(this, du, kCancel, QStringLiteral("ｷｬﾝｾﾙ"), 68);
+    QPushButton* cancel = addButton(this, du, kCancel, tr("ｷｬﾝｾﾙ"), 68);
 
     connect(remove, &QPushButton::clicked, this, [this] { OnDelete(); });
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -56,11 +56,10 @@ void CMsgListDlg::OnInitDialog() {
 void CMsgListDlg::OnDelete() {
     const QList<QListWidgetItem*> selected = m_list->selectedItems();
     if (selected.isEmpty()) {
-        messageBox(QStringLiteral("削除するリストを選択して下さい。"), MsgIcon::Exclamation);
+        messageBox(tr("削除するリストを選択して下さい。"), MsgIcon::Exclamation);
         return;
     }
-    if (messageBox(QStringLiteral("削除しますか？"), MsgIcon::Question, MsgButtons::YesNo) ==
-        MsgAnswer::No) {
+    if (messageBox(tr("削除しますか？"), MsgIcon::Question, MsgButtons::YesNo) == MsgAnswer::No) {
         return;
     }
     delete selected.first();

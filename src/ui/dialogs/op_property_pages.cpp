@@ -45,14 +45,14 @@ bool exchangeTexts(bool save, std::array<std::string, N>& values,
 
 COpPropertyPage1::COpPropertyPage1(const std::array<std::string, 4>& groups, QWidget* parent)
     : QWidget(parent), m_groups(groups) {
-    auto* frame = new QGroupBox(QStringLiteral("同報発信ｸﾞﾙｰﾌﾟ名設定"), this);
+    auto* frame = new QGroupBox(tr("同報発信ｸﾞﾙｰﾌﾟ名設定"), this);
     auto* grid = new QGridLayout(frame);
     for (int i = 0; i < 4; ++i) {
         m_edits[i] = withId(new QLineEdit(frame), kGroup1 + i);
-        grid->addWidget(new QLabel(QStringLiteral("ｸﾞﾙｰﾌﾟ%1").arg(i + 1), frame), i, 0);
+        grid->addWidget(new QLabel(tr("ｸﾞﾙｰﾌﾟ%1").arg(i + 1), frame), i, 0);
         grid->addWidget(m_edits[i], i, 1);
     }
-    auto* reset = withId(new QPushButton(QStringLiteral("ﾘｾｯﾄ"), frame), kReset);
+    auto* reset = withId(new QPushButton(tr("ﾘｾｯﾄ"), frame), kReset);
     reset->setAutoDefault(false);
     grid->addWidget(reset, 4, 1, Qt::AlignRight);
     connect(reset, &QPushButton::clicked, this, [this] { OnResetGroups(); });
@@ -67,7 +67,8 @@ bool COpPropertyPage1::DoDataExchange(bool saveAndValidate) {
 }
 
 void COpPropertyPage1::OnResetGroups() {
-    // Only the first two names go back to their defaults.
+    // Only the first two names go back to their defaults. The names are the
+    // settings' data, shared by every language, so they stay as stored.
     m_edits[0]->setText(QStringLiteral("ｸﾞﾙｰﾌﾟ1"));
     m_edits[1]->setText(QStringLiteral("ｸﾞﾙｰﾌﾟ2"));
 }
@@ -75,9 +76,9 @@ void COpPropertyPage1::OnResetGroups() {
 COpPropertyPage2::COpPropertyPage2(const std::array<std::string, 3>& commands, QWidget* parent)
     : QWidget(parent), m_commands(commands) {
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel(QStringLiteral("ﾎﾞﾀﾝ"), this), 0, 0);
-    grid->addWidget(new QLabel(QStringLiteral("表示"), this), 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("ｺﾏﾝﾄﾞ"), this), 0, 2);
+    grid->addWidget(new QLabel(tr("ﾎﾞﾀﾝ"), this), 0, 0);
+    grid->addWidget(new QLabel(tr("表示"), this), 0, 1);
+    grid->addWidget(new QLabel(tr("ｺﾏﾝﾄﾞ"), this), 0, 2);
     constexpr int kButtonIds[3] = {kClear1, kClear2, kClear3};
     constexpr int kEditIds[3] = {kCommand1, kCommand2, kCommand3};
     using Clear = void (COpPropertyPage2::*)();
@@ -101,12 +102,10 @@ COpPropertyPage2::COpPropertyPage2(const std::array<std::string, 3>& commands, Q
     auto* note = new QFrame(this);
     note->setFrameStyle(QFrame::Box | QFrame::Sunken);
     auto* caution = new QLabel(
-        QStringLiteral(
-            "設定するｺﾏﾝﾄﾞによっては意図しないﾒｯｾｰｼﾞを送信してしまう場合が考えられます。"),
-        note);
+        tr("設定するｺﾏﾝﾄﾞによっては意図しないﾒｯｾｰｼﾞを送信してしまう場合が考えられます。"), note);
     caution->setWordWrap(true);
     auto* noteBox = new QVBoxLayout(note);
-    noteBox->addWidget(new QLabel(QStringLiteral("設定可能文字"), note));
+    noteBox->addWidget(new QLabel(tr("設定可能文字"), note));
     noteBox->addWidget(new QLabel(QStringLiteral("123456789*"), note));
     noteBox->addSpacing(du.y(4));
     noteBox->addWidget(caution);
@@ -139,20 +138,18 @@ void COpPropertyPage2::OnClearCommand3() {
 COpPropertyPage3::COpPropertyPage3(const Values& values, FileDialogService& fileDialogs,
                                    QWidget* parent)
     : QWidget(parent), m_values(values), m_fileDialogs(fileDialogs) {
-    m_reservation = withId(new QCheckBox(QStringLiteral("予約発信機能の使用"), this), kReservation);
-    m_msgSendC = withId(new QCheckBox(QStringLiteral("分割ﾒｯｾｰｼﾞを逆に送信"), this), kMsgSendC);
-    m_shoutCutEnd =
-        withId(new QCheckBox(QStringLiteral("ｼｮｰﾄｶｯﾄ送信時に自動終了"), this), kShoutCutEnd);
+    m_reservation = withId(new QCheckBox(tr("予約発信機能の使用"), this), kReservation);
+    m_msgSendC = withId(new QCheckBox(tr("分割ﾒｯｾｰｼﾞを逆に送信"), this), kMsgSendC);
+    m_shoutCutEnd = withId(new QCheckBox(tr("ｼｮｰﾄｶｯﾄ送信時に自動終了"), this), kShoutCutEnd);
 
-    auto* phoneBook = new QGroupBox(QStringLiteral("電話帳設定"), this);
+    auto* phoneBook = new QGroupBox(tr("電話帳設定"), this);
     m_pbEditExe =
-        withId(new QCheckBox(QStringLiteral("拡張電話帳設定ツール(PBEDIT.EXE)を使う"), phoneBook),
-               kPbEditExe);
+        withId(new QCheckBox(tr("拡張電話帳設定ツール(PBEDIT.EXE)を使う"), phoneBook), kPbEditExe);
     (new QVBoxLayout(phoneBook))->addWidget(m_pbEditExe);
 
-    auto* editor = new QGroupBox(QStringLiteral("LOGﾌｧｲﾙｴﾃﾞｨﾀ設定"), this);
+    auto* editor = new QGroupBox(tr("LOGﾌｧｲﾙｴﾃﾞｨﾀ設定"), this);
     m_editExeFile = withId(new QLineEdit(editor), kEditExeFile);
-    auto* browse = withId(new QPushButton(QStringLiteral("参照"), editor), kBrowse);
+    auto* browse = withId(new QPushButton(tr("参照"), editor), kBrowse);
     browse->setAutoDefault(false);
     connect(browse, &QPushButton::clicked, this, [this] { OnBrowseEditor(); });
     auto* editorRow = new QHBoxLayout(editor);
@@ -189,13 +186,13 @@ bool COpPropertyPage3::DoDataExchange(bool saveAndValidate) {
 
 void COpPropertyPage3::OnBrowseEditor() {
     // The pattern for all files is "*" here: "*.*" would skip names without a dot.
-    const QString path = m_fileDialogs.getOpenFileName(
-        this, QStringLiteral("Open"), QStringLiteral("実行ファイル (*.exe);;All Files (*)"));
+    const QString path = m_fileDialogs.getOpenFileName(this, QStringLiteral("Open"),
+                                                       tr("実行ファイル (*.exe);;All Files (*)"));
     if (path.isEmpty())
         return;
     // A path that would come back changed would name another file.
     if (!toCp932Exactly(path)) {
-        messageBox(kUnusableCharacterText, MsgIcon::Exclamation);
+        messageBox(unusableCharacterText(), MsgIcon::Exclamation);
         return;
     }
     m_editExeFile->setText(path);

@@ -14,7 +14,7 @@ namespace tonalink {
 COpPropertySheet::COpPropertySheet(const Settings& settings, FileDialogService& fileDialogs,
                                    QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral("オプション"));
+    setWindowTitle(tr("オプション"));
     setFont(dialogFont(9));
     m_tabs = new QTabWidget(this);
     m_page1 = new COpPropertyPage1(settings.Groups, m_tabs);
@@ -23,16 +23,16 @@ COpPropertySheet::COpPropertySheet(const Settings& settings, FileDialogService& 
     m_page3 = new COpPropertyPage3({settings.Reservation, settings.MsgSendC, settings.ShoutCutEnd,
                                     settings.PbEditExe, settings.EditExeFile},
                                    fileDialogs, m_tabs);
-    m_tabs->addTab(m_page1, QStringLiteral("同報"));
-    m_tabs->addTab(m_page2, QStringLiteral("ｶｽﾀﾑｺﾏﾝﾄﾞ"));
-    m_tabs->addTab(m_page3, QStringLiteral("その他"));
+    m_tabs->addTab(m_page1, tr("同報"));
+    m_tabs->addTab(m_page2, tr("ｶｽﾀﾑｺﾏﾝﾄﾞ"));
+    m_tabs->addTab(m_page3, tr("その他"));
     m_tabs->setCurrentIndex(0);
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     setControlId(ok, 1);
     ok->setDefault(true);
-    setControlId(buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole), 2);
+    setControlId(buttons->addButton(tr("キャンセル"), QDialogButtonBox::RejectRole), 2);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

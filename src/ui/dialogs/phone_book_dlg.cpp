@@ -17,13 +17,13 @@ namespace tonalink {
 
 CPhoneBookDlg::CPhoneBookDlg(PhoneBook& phoneBook, QWidget* parent)
     : QDialog(parent), m_phoneBook(phoneBook) {
-    setWindowTitle(QStringLiteral("電話帳参照"));
+    setWindowTitle(tr("電話帳参照"));
     setFont(dialogFont(9));
 
     m_list = new QListWidget(this);
     setControlId(m_list, kList);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_info = new QLabel(QStringLiteral("メッセージを送信したい人を選んでください。"), this);
+    m_info = new QLabel(tr("メッセージを送信したい人を選んでください。"), this);
     setControlId(m_info, kInfo);
     m_info->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     // Two lines of text whatever the first one says.
@@ -32,7 +32,7 @@ CPhoneBookDlg::CPhoneBookDlg(PhoneBook& phoneBook, QWidget* parent)
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     setControlId(m_ok, kOk);
     m_ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    auto* cancel = new QPushButton(tr("ｷｬﾝｾﾙ"), this);
     setControlId(cancel, kCancel);
     cancel->setAutoDefault(false);
 
@@ -41,7 +41,7 @@ CPhoneBookDlg::CPhoneBookDlg(PhoneBook& phoneBook, QWidget* parent)
     buttons->addWidget(cancel);
     buttons->addStretch(1);
     auto* listColumn = new QVBoxLayout;
-    listColumn->addWidget(new QLabel(QStringLiteral("電話帳"), this));
+    listColumn->addWidget(new QLabel(tr("電話帳"), this));
     listColumn->addWidget(m_list, 1);
     auto* top = new QHBoxLayout;
     top->addLayout(listColumn, 1);
@@ -66,8 +66,8 @@ CPhoneBookDlg::CPhoneBookDlg(PhoneBook& phoneBook, QWidget* parent)
 
 void CPhoneBookDlg::OnInitDialog() {
     if (!m_phoneBook.LocatePhoneBook()) {
-        messageBox(QStringLiteral("電話帳情報ファイルがありません"), MsgIcon::Stop);
-        m_list->addItem(QStringLiteral("電話帳データファイルがありません"));
+        messageBox(tr("電話帳情報ファイルがありません"), MsgIcon::Stop);
+        m_list->addItem(tr("電話帳データファイルがありません"));
         m_ok->setEnabled(false);
         return;
     }
@@ -88,7 +88,7 @@ void CPhoneBookDlg::OnSelChange() {
         return;
     }
     const PhoneBookEntry entry = m_phoneBook.ReadPhoneBookEntry(itemBytes(selected.first()));
-    m_info->setText(QStringLiteral("呼出機種 : %1 \n呼出番号 : %2")
+    m_info->setText(tr("呼出機種 : %1 \n呼出番号 : %2")
                         .arg(fromCp932(entry.PbType), fromCp932(entry.PbCallNo)));
 }
 

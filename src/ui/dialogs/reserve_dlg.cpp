@@ -24,16 +24,16 @@ QCheckBox* makeCheck(QWidget* parent, int id, const QString& text, bool checked)
 
 CReserveDlg::CReserveDlg(const ReserveChoice& initial, QWidget* parent)
     : QDialog(parent), m_choice(initial) {
-    setWindowTitle(QStringLiteral("予約送信設定"));
+    setWindowTitle(tr("予約送信設定"));
     setFont(dialogFont(10));
 
     m_exitAfterSending =
-        makeCheck(this, kExitAfterSending, QStringLiteral("送信後終了"), initial.exitAfterSending);
+        makeCheck(this, kExitAfterSending, tr("送信後終了"), initial.exitAfterSending);
     m_hour = makeIntEdit(this, kHour);
     m_hour->setValue(initial.hour);
     m_minute = makeIntEdit(this, kMinute);
     m_minute->setValue(initial.minute);
-    m_keepTime = makeCheck(this, kKeepTime, QStringLiteral("発信時刻保存"), initial.keepTime);
+    m_keepTime = makeCheck(this, kKeepTime, tr("発信時刻保存"), initial.keepTime);
 
     const int digits = fontMetrics().horizontalAdvance(QStringLiteral("000")) +
                        DialogUnits(font()).x(14); // room for the arrows
@@ -41,13 +41,13 @@ CReserveDlg::CReserveDlg(const ReserveChoice& initial, QWidget* parent)
     m_minute->setMinimumWidth(digits);
     auto* time = new QHBoxLayout;
     time->addWidget(m_hour);
-    time->addWidget(new QLabel(QStringLiteral("："), this));
+    time->addWidget(new QLabel(tr("："), this));
     time->addWidget(m_minute);
     time->addStretch(1);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_exitAfterSending);
-    layout->addWidget(new QLabel(QStringLiteral("発信時刻(24h)"), this));
+    layout->addWidget(new QLabel(tr("発信時刻(24h)"), this));
     layout->addLayout(time);
     layout->addWidget(m_keepTime);
     layout->addLayout(okCancelButtons(this));

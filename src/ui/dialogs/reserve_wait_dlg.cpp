@@ -15,7 +15,7 @@ namespace tonalink {
 CReserveWaitDlg::CReserveWaitDlg(const ReserveTime& target, LocalClock clock,
                                  const TimerHostFactory& makeTimers, QWidget* parent)
     : QDialog(parent), m_target(target), m_clock(std::move(clock)) {
-    setWindowTitle(QStringLiteral("発信予約中"));
+    setWindowTitle(tr("発信予約中"));
     // The fixed-pitch gothic: the blank padding of the time lines up only there.
     QFont font = dialogFont(9);
     font.setFamilies({QStringLiteral("Noto Sans Mono CJK JP"), QStringLiteral("monospace")});
@@ -25,7 +25,7 @@ CReserveWaitDlg::CReserveWaitDlg(const ReserveTime& target, LocalClock clock,
     auto* time = new QLabel(QString::fromStdString(reserveTimeText(target)), this);
     setControlId(time, kTimeText);
     time->setTextFormat(Qt::PlainText);
-    auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    auto* cancel = new QPushButton(tr("ｷｬﾝｾﾙ"), this);
     setControlId(cancel, 2);
     cancel->setDefault(true);
 
@@ -45,7 +45,7 @@ CReserveWaitDlg::~CReserveWaitDlg() = default;
 
 int CReserveWaitDlg::exec() {
     if (!m_timers->startTimer(kCheckTimer, kCheckMs)) {
-        messageBox(QStringLiteral("ｳｨﾝﾄﾞｳ内で利用可能なﾀｲﾏがありません。\n時刻表示できません。"),
+        messageBox(tr("ｳｨﾝﾄﾞｳ内で利用可能なﾀｲﾏがありません。\n時刻表示できません。"),
                    MsgIcon::Exclamation);
         return QDialog::Rejected;
     }

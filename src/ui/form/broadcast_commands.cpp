@@ -10,6 +10,8 @@
 #include "ui/widgets/modal_loops.h"
 #include "ui/widgets/qt_text.h"
 
+#include <QCoreApplication>
+
 namespace tonalink {
 namespace {
 
@@ -18,21 +20,25 @@ QString notSentReason(const SendResult& result) {
     case MemberOutcome::Sent:
         break;
     case MemberOutcome::Cancelled:
-        return QStringLiteral("送信をキャンセルしました");
+        return QCoreApplication::translate("CTonalinkView", "送信をキャンセルしました");
     case MemberOutcome::NotEncodable:
-        return QStringLiteral("この呼出機種ではメッセージを変換できません");
+        return QCoreApplication::translate("CTonalinkView",
+                                           "この呼出機種ではメッセージを変換できません");
     case MemberOutcome::NotStarted:
-        return QStringLiteral("呼出を開始できませんでした");
+        return QCoreApplication::translate("CTonalinkView", "呼出を開始できませんでした");
     case MemberOutcome::LineFailed:
-        return result.lineReason.empty() ? QStringLiteral("回線エラーのため送信を中止しました")
-                                         : QStringLiteral("回線エラーのため送信を中止しました (%1)")
-                                               .arg(fromCp932(result.lineReason));
+        return result.lineReason.empty()
+                   ? QCoreApplication::translate("CTonalinkView",
+                                                 "回線エラーのため送信を中止しました")
+                   : QCoreApplication::translate("CTonalinkView",
+                                                 "回線エラーのため送信を中止しました (%1)")
+                         .arg(fromCp932(result.lineReason));
     }
     return {};
 }
 
 QString notSentReport(const std::vector<std::pair<std::string, SendResult>>& members) {
-    QString text = QStringLiteral("送信できなかった相手があります。");
+    QString text = QCoreApplication::translate("CTonalinkView", "送信できなかった相手があります。");
     for (const auto& [name, result] : members) {
         text += QStringLiteral("\n%1 : %2").arg(fromCp932(name), notSentReason(result));
     }
@@ -43,24 +49,24 @@ QString notSentReport(const std::vector<std::pair<std::string, SendResult>>& mem
 
 void CTonalinkView::OnBroadcast() {
     if (m_c.message->toPlainText().isEmpty()) {
-        messageBox(QStringLiteral("ﾒｯｾｰｼﾞを入力してください。"));
+        messageBox(tr("ﾒｯｾｰｼﾞを入力してください。"));
         return;
     }
     // Text CP932 cannot hold cannot go out to anyone.
     const bool collected = CollectFormFields() == 0;
     PhoneBook& phoneBook = m_state.phoneBook;
     if (phoneBook.ListPhoneBook() != 0) {
-        messageBox(QStringLiteral("電話帳情報ファイルがありません"), MsgIcon::Stop);
+        messageBox(tr("電話帳情報ファイルがありません"), MsgIcon::Stop);
     }
     CBroadcastDlg chooser(m_state.settings.Groups, countGroupMembers(phoneBook), window());
     if (chooser.exec() != QDialog::Accepted || !collected) {
-        messageBox(QStringLiteral("送信をキャンセルしました。"), MsgIcon::Stop);
+        messageBox(tr("送信をキャンセルしました。"), MsgIcon::Stop);
         return;
     }
     // One refusal for the whole group, not one per member.
     if (!m_line.isOpen()) {
-        messageBox(SerialPort::kOpenFailedText, MsgIcon::Exclamation);
-        messageBox(QStringLiteral("送信をキャンセルしました。"), MsgIcon::Stop);
+        messageBox(SerialPort::openFailedText(), MsgIcon::Exclamation);
+        messageBox(tr("送信をキャンセルしました。"), MsgIcon::Stop);
         return;
     }
     const std::vector<std::string> members = groupMembers(phoneBook, chooser.selectedGroup() + 1);
@@ -82,7 +88,7 @@ void CTonalinkView::OnBroadcast() {
     if (!members.empty()) {
         holdPhoneBookEntry(members.back());
     }
-    messageBox(QStringLiteral("送信を終了しました。"), MsgIcon::Information);
+    messageBox(tr("送信を終了しました。"), MsgIcon::Information);
     // Finished is not the same as paged: who was not, and why.
     if (!notSent.empty()) {
         messageBox(notSentReport(notSent), MsgIcon::Exclamation);

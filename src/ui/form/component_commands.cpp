@@ -12,17 +12,16 @@ void CTonalinkView::OnPhoneBookSettings() {
     // The phone book is read again whenever it is next used: nothing to reload.
     if (m_state.settings.PbEditExe == 1) {
         if (!startComponentProgram(QStringLiteral("pbedit"))) {
-            messageBox(QStringLiteral("PBEDIT.EXE が見つかりませんでした。"), MsgIcon::Exclamation);
+            messageBox(tr("PBEDIT.EXE が見つかりませんでした。"), MsgIcon::Exclamation);
         }
         return;
     }
-    callComponent("libPBEDIT.so", "PbEditOpenMain",
-                  QStringLiteral("PBEDIT.DLL が見つかりませんでした。"));
+    callComponent("libPBEDIT.so", "PbEditOpenMain", tr("PBEDIT.DLL が見つかりませんでした。"));
 }
 
 void CTonalinkView::OnPagerTypeSettings() {
     if (!callComponent("libtypeedit.so", "TypeEditOpenMain",
-                       QStringLiteral("Typeedit.Dllが見つかりません。"))) {
+                       tr("Typeedit.Dllが見つかりません。"))) {
         return;
     }
     // The type the form held may have changed or gone.

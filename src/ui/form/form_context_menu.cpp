@@ -2,6 +2,7 @@
 
 #include "ui/widgets/command_ids.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 
 namespace tonalink {
@@ -9,10 +10,11 @@ namespace tonalink {
 void trackFormContextMenu(QWidget* owner, QPoint at, const std::function<void(int id)>& onCommand) {
     QMenu menu(owner);
     const auto add = [&menu](const QString& text, int id) { menu.addAction(text)->setData(id); };
-    add(QStringLiteral("ｼｮｰﾄｶｯﾄ作成"), cmd::kCreateShortcut);
-    add(QStringLiteral("ｼｮｰﾄｶｯﾄ読込・発信"), cmd::kLoadShortcutAndSend);
+    add(QCoreApplication::translate("FormContextMenu", "ｼｮｰﾄｶｯﾄ作成"), cmd::kCreateShortcut);
+    add(QCoreApplication::translate("FormContextMenu", "ｼｮｰﾄｶｯﾄ読込・発信"),
+        cmd::kLoadShortcutAndSend);
     menu.addSeparator();
-    add(QStringLiteral("ﾒｯｾｰｼﾞ貼り付け"), cmd::kEditPaste);
+    add(QCoreApplication::translate("FormContextMenu", "ﾒｯｾｰｼﾞ貼り付け"), cmd::kEditPaste);
     if (QAction* chosen = menu.exec(at)) {
         onCommand(chosen->data().toInt());
     }

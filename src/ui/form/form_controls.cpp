@@ -43,25 +43,25 @@ FormControls FormControls::create(QWidget* form) {
     limitTyping(c.callNumber, form_id::kCallNumberLimit);
     c.centreNumber = make<QLineEdit>(form, form_id::kCentreNumber);
     c.passwordLabel = make<QLabel>(form, form_id::kPasswordLabel);
-    c.passwordLabel->setText(QStringLiteral("ﾊﾟｽﾜｰﾄﾞ"));
+    c.passwordLabel->setText(tr("ﾊﾟｽﾜｰﾄﾞ"));
     c.password = make<QLineEdit>(form, form_id::kPassword);
     limitTyping(c.password, form_id::kPasswordLimit);
-    c.phoneBook = makeButton(form, form_id::kPhoneBook, QStringLiteral("電話帳..."));
-    c.clearCallee = makeButton(form, form_id::kClearCallee, QStringLiteral("ｸﾘｱ"));
+    c.phoneBook = makeButton(form, form_id::kPhoneBook, tr("電話帳..."));
+    c.clearCallee = makeButton(form, form_id::kClearCallee, tr("ｸﾘｱ"));
 
-    auto* pagerGroup = new QGroupBox(QStringLiteral("呼出機種"), form);
+    auto* pagerGroup = new QGroupBox(tr("呼出機種"), form);
     c.pagerType = make<QComboBox>(pagerGroup, form_id::kPagerType);
     c.pagerType->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     c.pagerType->setMinimumContentsLength(12);
 
-    auto* messageLabel = new QLabel(QStringLiteral("ﾒｯｾｰｼﾞ"), form);
+    auto* messageLabel = new QLabel(tr("ﾒｯｾｰｼﾞ"), form);
     c.messageMode = make<ChoiceBox>(form, form_id::kMessageMode);
     c.messageMode->setEditable(true);
     c.messageMode->setInsertPolicy(QComboBox::NoInsert);
     // The edit field shows the mode; the four entries are the only modes there are.
     c.messageMode->lineEdit()->setReadOnly(true);
-    c.messageMode->addItems({QStringLiteral("ﾌﾘｰﾜｰﾄﾞ+定型文"), QStringLiteral("数字+定型文"),
-                             QStringLiteral("ﾌﾘｰﾜｰﾄﾞのみ"), QStringLiteral("ﾀﾞｲﾚｸﾄ")});
+    c.messageMode->addItems(
+        {tr("ﾌﾘｰﾜｰﾄﾞ+定型文"), tr("数字+定型文"), tr("ﾌﾘｰﾜｰﾄﾞのみ"), tr("ﾀﾞｲﾚｸﾄ")});
     c.count = makeSunkenStatic(form, form_id::kCount, Qt::AlignHCenter);
     c.count->setMinimumWidth(c.count->fontMetrics().horizontalAdvance(QStringLiteral("0000/000")));
     c.message = make<QPlainTextEdit>(form, form_id::kMessage);
@@ -75,18 +75,18 @@ FormControls FormControls::create(QWidget* form) {
     c.codePreview->setFixedHeight(c.codePreview->fontMetrics().lineSpacing() * 3 +
                                   2 * c.codePreview->frameWidth() + 8);
 
-    auto* phraseGroup = new QGroupBox(QStringLiteral("定型伝言文"), form);
+    auto* phraseGroup = new QGroupBox(tr("定型伝言文"), form);
     c.phrases = make<QComboBox>(phraseGroup, form_id::kPhrases);
     c.phrases->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     c.phrases->setMinimumContentsLength(16);
-    c.phrases->addItem(QStringLiteral("呼出機種を選択してください。"));
-    c.addPhrase = makeButton(phraseGroup, form_id::kAddPhrase, QStringLiteral("追加"));
-    c.clearMessage = makeButton(form, form_id::kClearMessage, QStringLiteral("ｸﾘｱ"));
+    c.phrases->addItem(tr("呼出機種を選択してください。"));
+    c.addPhrase = makeButton(phraseGroup, form_id::kAddPhrase, tr("追加"));
+    c.clearMessage = makeButton(form, form_id::kClearMessage, tr("ｸﾘｱ"));
     c.view = makeButton(form, form_id::kView, QStringLiteral("View"));
     c.view->setEnabled(false);
-    c.send = makeButton(form, form_id::kSend, QStringLiteral("送信"));
-    c.reserve = makeButton(form, form_id::kReserve, QStringLiteral("予約..."));
-    c.broadcast = makeButton(form, form_id::kBroadcast, QStringLiteral("同報..."));
+    c.send = makeButton(form, form_id::kSend, tr("送信"));
+    c.reserve = makeButton(form, form_id::kReserve, tr("予約..."));
+    c.broadcast = makeButton(form, form_id::kBroadcast, tr("同報..."));
     const int customIds[3] = {form_id::kCustom1, form_id::kCustom2, form_id::kCustom3};
     for (int n = 0; n < 3; ++n) {
         c.custom[n] = makeButton(form, customIds[n], QString::number(n + 1));
@@ -96,10 +96,10 @@ FormControls FormControls::create(QWidget* form) {
 
     auto* callee = new QGridLayout;
     callee->addWidget(c.calleeCaption, 0, 0, 1, 3);
-    callee->addWidget(new QLabel(QStringLiteral("呼出番号"), form), 1, 0);
+    callee->addWidget(new QLabel(tr("呼出番号"), form), 1, 0);
     callee->addWidget(c.callNumber, 1, 1);
     callee->addWidget(c.phoneBook, 1, 2);
-    callee->addWidget(new QLabel(QStringLiteral("ｾﾝﾀ番号"), form), 2, 0);
+    callee->addWidget(new QLabel(tr("ｾﾝﾀ番号"), form), 2, 0);
     callee->addWidget(c.centreNumber, 2, 1);
     callee->addWidget(c.clearCallee, 2, 2);
     auto* passwordRow = new QHBoxLayout;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -14,6 +15,9 @@ class ChoiceBox;
 // in template order and laid out to read well at the default size. Every control
 // carries its id (control_id.h).
 struct FormControls {
+    Q_DECLARE_TR_FUNCTIONS(FormControls)
+
+public:
     QLabel* calleeCaption = nullptr;       // 107
     QLineEdit* callNumber = nullptr;       // 108, at most 20 characters typed
     QLineEdit* centreNumber = nullptr;     // 110

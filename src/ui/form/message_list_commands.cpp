@@ -15,23 +15,23 @@ void CTonalinkView::OnAddToMessageList() {
     const bool collected = CollectFormFields() == 0;
     switch (checkRegistration(m_state, !m_c.message->toPlainText().isEmpty(), collected)) {
     case Registration::ListFull:
-        messageBox(QStringLiteral("リストへの登録は、最大20個です。"), MsgIcon::Stop);
+        messageBox(tr("リストへの登録は、最大20個です。"), MsgIcon::Stop);
         return;
     case Registration::NoText:
-        messageBox(QStringLiteral("ﾒｯｾｰｼﾞ欄に、文字列がありません。"), MsgIcon::Stop);
+        messageBox(tr("ﾒｯｾｰｼﾞ欄に、文字列がありません。"), MsgIcon::Stop);
         return;
     case Registration::Unencodable:
-        messageBox(QStringLiteral("errorの時は登録できません。"), MsgIcon::Stop);
+        messageBox(tr("errorの時は登録できません。"), MsgIcon::Stop);
         return;
     case Registration::None:
         break;
     }
-    if (messageBox(QStringLiteral("現在のメッセージ欄の\nメッセージを登録しますか？"),
-                   MsgIcon::Question, MsgButtons::YesNo) == MsgAnswer::Yes) {
+    if (messageBox(tr("現在のメッセージ欄の\nメッセージを登録しますか？"), MsgIcon::Question,
+                   MsgButtons::YesNo) == MsgAnswer::Yes) {
         m_state.settings.UserMsgList.push_back(m_state.currentSend.MessageText);
-        messageBox(QStringLiteral("登録されました。"), MsgIcon::Information);
+        messageBox(tr("登録されました。"), MsgIcon::Information);
     } else {
-        messageBox(QStringLiteral("登録はキャンセルされました。"), MsgIcon::Information);
+        messageBox(tr("登録はキャンセルされました。"), MsgIcon::Information);
     }
     m_c.message->setFocus();
 }

@@ -16,12 +16,12 @@ void CTonalinkView::OnReserve() {
     // The callee and message are taken now, before any window opens.
     const bool collected = CollectFormFields() == 0;
     if (m_c.message->toPlainText().isEmpty()) {
-        messageBox(QStringLiteral("ﾒｯｾｰｼﾞを入力してください。"));
+        messageBox(tr("ﾒｯｾｰｼﾞを入力してください。"));
         return;
     }
     // Text CP932 cannot hold would only fail at the set time.
     if (!collected) {
-        messageBox(QStringLiteral("送信をキャンセルしました。"), MsgIcon::Stop);
+        messageBox(tr("送信をキャンセルしました。"), MsgIcon::Stop);
         return;
     }
     Settings& settings = m_state.settings;
@@ -56,7 +56,7 @@ void CTonalinkView::OnReserve() {
         return;
     }
     if (runCallDialog(true, SendJob::Kind::Single).outcome != SendOutcome::Sent) {
-        messageBox(QStringLiteral("送信をキャンセルしました。"), MsgIcon::Stop);
+        messageBox(tr("送信をキャンセルしました。"), MsgIcon::Stop);
         mainWindow->showNormal();
         return;
     }
@@ -65,7 +65,7 @@ void CTonalinkView::OnReserve() {
         return;
     }
     mainWindow->showNormal();
-    messageBox(QStringLiteral("送信処理を終了しました。"), MsgIcon::Information);
+    messageBox(tr("送信処理を終了しました。"), MsgIcon::Information);
 }
 
 } // namespace tonalink

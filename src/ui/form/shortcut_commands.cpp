@@ -18,13 +18,12 @@ void CTonalinkView::OnCreateShortcut() {
         return;
     }
     if (m_c.count->text() == QLatin1String("error")) {
-        messageBox(QStringLiteral("ｴﾗｰ時はｼｮｰﾄｶｯﾄを作成出来ません。"), MsgIcon::Stop);
+        messageBox(tr("ｴﾗｰ時はｼｮｰﾄｶｯﾄを作成出来ません。"), MsgIcon::Stop);
         return;
     }
     const std::string& entryName = m_state.phoneBook.PbEntryName;
     if (entryName.empty()) {
-        messageBox(QStringLiteral("電話帳に登録されていないとｼｮｰﾄｶｯﾄを作成出来ません。"),
-                   MsgIcon::Stop);
+        messageBox(tr("電話帳に登録されていないとｼｮｰﾄｶｯﾄを作成出来ません。"), MsgIcon::Stop);
         return;
     }
     CollectFormFields();
@@ -32,11 +31,11 @@ void CTonalinkView::OnCreateShortcut() {
     shortcut.entryName = entryName;
     const CurrentSend& send = m_state.currentSend;
     if (send.CallNumber.empty()) {
-        messageBox(QStringLiteral("呼出番号が未入力です"), MsgIcon::Stop);
+        messageBox(tr("呼出番号が未入力です"), MsgIcon::Stop);
         return;
     }
     if (send.MessageText.empty()) {
-        messageBox(QStringLiteral("ﾒｯｾｰｼﾞが未入力です"), MsgIcon::Stop);
+        messageBox(tr("ﾒｯｾｰｼﾞが未入力です"), MsgIcon::Stop);
         return;
     }
     shortcut.message = send.MessageText;
@@ -67,7 +66,7 @@ void CTonalinkView::ApplyShortcut() {
     }
     const ShortcutDocument& shortcut = document->shortcut;
     if (!phoneBook.LocatePhoneBook()) {
-        messageBox(QStringLiteral("電話帳情報ファイルがありません"), MsgIcon::Stop);
+        messageBox(tr("電話帳情報ファイルがありません"), MsgIcon::Stop);
         return;
     }
     ApplyPhoneBookEntry(shortcut.entryName);

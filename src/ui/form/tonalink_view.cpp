@@ -109,7 +109,7 @@ void CTonalinkView::OnInitialUpdate() {
     CFormView::OnInitialUpdate();
     m_state.clock.startupDone = false;
     if (!m_clockTimers->startTimer(kClockTimer, kClockMs)) {
-        messageBox(QStringLiteral("ｳｨﾝﾄﾞｳ内で利用可能なﾀｲﾏがありません。\n時刻表示できません。"),
+        messageBox(tr("ｳｨﾝﾄﾞｳ内で利用可能なﾀｲﾏがありません。\n時刻表示できません。"),
                    MsgIcon::Exclamation);
     } else if (!m_waitingForFirstTick) {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -164,7 +164,7 @@ void CTonalinkView::MakeShortcutSendPending() {
 
 void CTonalinkView::RefreshFormLists(bool keepPath) {
     if (m_state.pagerTypes.ListPagerTypes(keepPath) != 0) {
-        messageBox(QStringLiteral("ポケベル情報ファイルがありません"), MsgIcon::Stop);
+        messageBox(tr("ポケベル情報ファイルがありません"), MsgIcon::Stop);
     }
     fillPagerTypeBox(m_c.pagerType, m_state.pagerTypes.PagerTypeNames);
     const Settings& settings = m_state.settings;
@@ -214,18 +214,18 @@ void CTonalinkView::OnSend() {
     // Text CP932 cannot hold cannot go out, just as text the pager cannot encode.
     const bool collected = CollectFormFields() == 0;
     if (m_c.message->toPlainText().isEmpty()) {
-        messageBox(QStringLiteral("ﾒｯｾｰｼﾞを入力してください。"));
+        messageBox(tr("ﾒｯｾｰｼﾞを入力してください。"));
         return;
     }
     if (runCallDialog(collected, SendJob::Kind::Single).outcome != SendOutcome::Sent) {
-        messageBox(QStringLiteral("送信をキャンセルしました。"), MsgIcon::Stop);
+        messageBox(tr("送信をキャンセルしました。"), MsgIcon::Stop);
         return;
     }
     if (shortcutSend && m_state.settings.ShoutCutEnd == 1) {
         m_commands.post(cmd::kAppExit);
         return;
     }
-    messageBox(QStringLiteral("送信を終了しました。"), MsgIcon::Information);
+    messageBox(tr("送信を終了しました。"), MsgIcon::Information);
 }
 
 SendResult CTonalinkView::runCallDialog(bool collected, SendJob::Kind kind) {
@@ -238,7 +238,7 @@ SendResult CTonalinkView::runCallDialog(bool collected, SendJob::Kind kind) {
     const SendResult result =
         dialog.result().value_or(SendResult{SendOutcome::Cancelled, SendFailure::None, {}});
     if (result.failure == SendFailure::PortNotOpen) {
-        messageBox(SerialPort::kOpenFailedText, MsgIcon::Exclamation);
+        messageBox(SerialPort::openFailedText(), MsgIcon::Exclamation);
     }
     return result;
 }
@@ -391,7 +391,7 @@ void CTonalinkView::OnOpenLog() {
     log.FlushLog();
     const QString path = QFileInfo(QFile::decodeName(log.logPath().c_str())).absoluteFilePath();
     if (!startLogEditor(fromCp932(m_state.settings.EditExeFile), path)) {
-        messageBox(QStringLiteral("ファイルが見つかりませんでした。"), MsgIcon::Exclamation);
+        messageBox(tr("ファイルが見つかりませんでした。"), MsgIcon::Exclamation);
     }
 }
 

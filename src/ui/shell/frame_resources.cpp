@@ -2,6 +2,7 @@
 
 #include "ui/widgets/command_ids.h"
 
+#include <QtGlobal>
 #include <algorithm>
 #include <array>
 
@@ -12,50 +13,55 @@ namespace {
 using namespace cmd;
 
 constexpr MenuItemText kFileItems[] = {
-    {kCreateShortcut, "ｼｮｰﾄｶｯﾄ作成(&S)", "Ctrl+S"},
+    {kCreateShortcut, QT_TRANSLATE_NOOP("Menu", "ｼｮｰﾄｶｯﾄ作成(&S)"), "Ctrl+S"},
     {0, nullptr, nullptr},
-    {kOpenLog, "ﾛｸﾞをｵｰﾌﾟﾝ(&O)", "Ctrl+L"},
+    {kOpenLog, QT_TRANSLATE_NOOP("Menu", "ﾛｸﾞをｵｰﾌﾟﾝ(&O)"), "Ctrl+L"},
     {0, nullptr, nullptr},
-    {kExtension, "拡張機能(&E)", nullptr},
+    {kExtension, QT_TRANSLATE_NOOP("Menu", "拡張機能(&E)"), nullptr},
     {0, nullptr, nullptr},
-    {kExitMenu, "終了(&X)", nullptr},
+    {kExitMenu, QT_TRANSLATE_NOOP("Menu", "終了(&X)"), nullptr},
 };
 
 constexpr MenuItemText kEditItems[] = {
-    {kEditUndo, "アンドゥ(&U)", "Ctrl+Z"},
+    {kEditUndo, QT_TRANSLATE_NOOP("Menu", "アンドゥ(&U)"), "Ctrl+Z"},
     {0, nullptr, nullptr},
-    {kEditCut, "切り取り(&T)", "Ctrl+X"},
-    {kEditCopy, "コピー(&C)", "Ctrl+C"},
-    {kEditPaste, "貼り付け(&P)", "Ctrl+V"},
+    {kEditCut, QT_TRANSLATE_NOOP("Menu", "切り取り(&T)"), "Ctrl+X"},
+    {kEditCopy, QT_TRANSLATE_NOOP("Menu", "コピー(&C)"), "Ctrl+C"},
+    {kEditPaste, QT_TRANSLATE_NOOP("Menu", "貼り付け(&P)"), "Ctrl+V"},
     {0, nullptr, nullptr},
     // The caption shows Ctrl+Shift+A, but the accelerator is Ctrl+Shift+C.
-    {kAddToMessageList, "ﾘｽﾄにﾒｯｾｰｼﾞを追加(&A)", "Ctrl+Shift+A"},
-    {kInsertFromMessageList, "ﾘｽﾄのﾒｯｾｰｼﾞを挿入", "Ctrl+Shift+V"},
-    {kReplaceWithMessageList, "ﾘｽﾄのﾒｯｾｰｼﾞと置換え", nullptr},
+    {kAddToMessageList, QT_TRANSLATE_NOOP("Menu", "ﾘｽﾄにﾒｯｾｰｼﾞを追加(&A)"), "Ctrl+Shift+A"},
+    {kInsertFromMessageList, QT_TRANSLATE_NOOP("Menu", "ﾘｽﾄのﾒｯｾｰｼﾞを挿入"), "Ctrl+Shift+V"},
+    {kReplaceWithMessageList, QT_TRANSLATE_NOOP("Menu", "ﾘｽﾄのﾒｯｾｰｼﾞと置換え"), nullptr},
 };
 
 constexpr MenuItemText kSettingsItems[] = {
-    {kModemSettings, "ﾓﾃﾞﾑ/回線の設定(&M)...", "Ctrl+M"},
-    {kPhoneBookSettings, "電話帳の設定(&A)...", "Ctrl+A"},
-    {kPagerTypeSettings, "呼出機種の設定(&P)...", "Ctrl+P"},
+    {kModemSettings, QT_TRANSLATE_NOOP("Menu", "ﾓﾃﾞﾑ/回線の設定(&M)..."), "Ctrl+M"},
+    {kPhoneBookSettings, QT_TRANSLATE_NOOP("Menu", "電話帳の設定(&A)..."), "Ctrl+A"},
+    {kPagerTypeSettings, QT_TRANSLATE_NOOP("Menu", "呼出機種の設定(&P)..."), "Ctrl+P"},
     {0, nullptr, nullptr},
-    {kOptions, "ｵﾌﾟｼｮﾝ(&O)...", "Ctrl+O"},
+    {kOptions, QT_TRANSLATE_NOOP("Menu", "ｵﾌﾟｼｮﾝ(&O)..."), "Ctrl+O"},
 };
 
 constexpr MenuItemText kViewItems[] = {
-    {kViewToolBar, "ツールバー(&T)", nullptr},
-    {kViewStatusBar, "ステータス バー(&S)", nullptr},
+    {kViewToolBar, QT_TRANSLATE_NOOP("Menu", "ツールバー(&T)"), nullptr},
+    {kViewStatusBar, QT_TRANSLATE_NOOP("Menu", "ステータス バー(&S)"), nullptr},
 };
 
 constexpr MenuItemText kHelpItems[] = {
-    {kHelpIndex, "目次(&C)", nullptr},           {kHelpFinder, "トピック(&T)", nullptr},
-    {kHelpUsing, "ヘルプの使い方(&H)", nullptr}, {0, nullptr, nullptr},
-    {kAppAbout, "ﾊﾞｰｼﾞｮﾝ情報(&A)...", nullptr},
+    {kHelpIndex, QT_TRANSLATE_NOOP("Menu", "目次(&C)"), nullptr},
+    {kHelpFinder, QT_TRANSLATE_NOOP("Menu", "トピック(&T)"), nullptr},
+    {kHelpUsing, QT_TRANSLATE_NOOP("Menu", "ヘルプの使い方(&H)"), nullptr},
+    {0, nullptr, nullptr},
+    {kAppAbout, QT_TRANSLATE_NOOP("Menu", "ﾊﾞｰｼﾞｮﾝ情報(&A)..."), nullptr},
 };
 
 constexpr MenuPopupText kMenu[] = {
-    {"ﾌｧｲﾙ(&F)", kFileItems}, {"編集(&E)", kEditItems}, {"設定(&S)", kSettingsItems},
-    {"表示(&V)", kViewItems}, {"ﾍﾙﾌﾟ(&H)", kHelpItems},
+    {QT_TRANSLATE_NOOP("Menu", "ﾌｧｲﾙ(&F)"), kFileItems},
+    {QT_TRANSLATE_NOOP("Menu", "編集(&E)"), kEditItems},
+    {QT_TRANSLATE_NOOP("Menu", "設定(&S)"), kSettingsItems},
+    {QT_TRANSLATE_NOOP("Menu", "表示(&V)"), kViewItems},
+    {QT_TRANSLATE_NOOP("Menu", "ﾍﾙﾌﾟ(&H)"), kHelpItems},
 };
 
 constexpr Accelerator kAccelerators[] = {
@@ -96,27 +102,40 @@ constexpr int kToolBar[] = {
 };
 
 constexpr CommandPrompt kPrompts[] = {
-    {kPhoneBookSettings, "電話帳の設定", "電話帳"},
-    {kPagerTypeSettings, "呼出機種の各種設定", "呼出機種"},
-    {kOpenLog, "送信ﾛｸﾞﾌｧｲﾙのｵｰﾌﾟﾝ", "LOGｵｰﾌﾟﾝ"},
-    {kModemSettings, "ﾓﾃﾞﾑ/回線の設定", "ﾓﾃﾞﾑ"},
-    {kExitMenu, "Tonalinkを終了", "終了"},
-    {kOptions, "ｵﾌﾟｼｮﾝ設定", "ｵﾌﾟｼｮﾝ"},
-    {kCreateShortcut, "ｼｮｰﾄｶｯﾄﾌｧｲﾙの作成", "ｼｮｰﾄｶｯﾄ作成"},
-    {kExtension, "拡張機能を使う", ""},
-    {kAddToMessageList, "ﾒｯｾｰｼﾞ登録ﾘｽﾄに追加", "ﾘｽﾄにﾒｯｾｰｼﾞを追加"},
-    {kInsertFromMessageList, "登録ﾘｽﾄからﾒｯｾｰｼﾞを挿入", "ﾘｽﾄから挿入"},
-    {kReplaceWithMessageList, "登録ﾘｽﾄのﾒｯｾｰｼﾞと置き換え", "ﾘｽﾄのﾒｯｾｰｼﾞと置換え"},
-    {kEditCopy, "ﾒｯｾｰｼﾞ欄からｺﾋﾟｰ", "ｺﾋﾟｰ"},
-    {kEditCut, "ﾒｯｾｰｼﾞ欄から切り取り", "切り取り"},
-    {kEditPaste, "ﾒｯｾｰｼﾞ欄に貼り付け", "貼り付け"},
-    {kEditUndo, "ﾒｯｾｰｼﾞ欄のやり直し", "やり直し"},
-    {kAppAbout, "ﾌﾟﾛｸﾞﾗﾑ情報､ﾊﾞｰｼﾞｮﾝの表示", "ﾊﾞｰｼﾞｮﾝ"},
-    {kAppExit, "TONALINK を終了します", "終了"},
-    {kHelpIndex, "ﾍﾙﾌﾟ項目を表示", ""},
-    {kHelpUsing, "ﾍﾙﾌﾟの使い方", ""},
-    {kViewToolBar, "ﾂｰﾙﾊﾞｰの表示/非表示", ""},
-    {kViewStatusBar, "ｽﾃｰﾀｽﾊﾞｰの表示/非表示", ""},
+    {kPhoneBookSettings, QT_TRANSLATE_NOOP("Menu", "電話帳の設定"),
+     QT_TRANSLATE_NOOP("Menu", "電話帳")},
+    {kPagerTypeSettings, QT_TRANSLATE_NOOP("Menu", "呼出機種の各種設定"),
+     QT_TRANSLATE_NOOP("Menu", "呼出機種")},
+    {kOpenLog, QT_TRANSLATE_NOOP("Menu", "送信ﾛｸﾞﾌｧｲﾙのｵｰﾌﾟﾝ"),
+     QT_TRANSLATE_NOOP("Menu", "LOGｵｰﾌﾟﾝ")},
+    {kModemSettings, QT_TRANSLATE_NOOP("Menu", "ﾓﾃﾞﾑ/回線の設定"),
+     QT_TRANSLATE_NOOP("Menu", "ﾓﾃﾞﾑ")},
+    {kExitMenu, QT_TRANSLATE_NOOP("Menu", "Tonalinkを終了"), QT_TRANSLATE_NOOP("Menu", "終了")},
+    {kOptions, QT_TRANSLATE_NOOP("Menu", "ｵﾌﾟｼｮﾝ設定"), QT_TRANSLATE_NOOP("Menu", "ｵﾌﾟｼｮﾝ")},
+    {kCreateShortcut, QT_TRANSLATE_NOOP("Menu", "ｼｮｰﾄｶｯﾄﾌｧｲﾙの作成"),
+     QT_TRANSLATE_NOOP("Menu", "ｼｮｰﾄｶｯﾄ作成")},
+    {kExtension, QT_TRANSLATE_NOOP("Menu", "拡張機能を使う"), ""},
+    {kAddToMessageList, QT_TRANSLATE_NOOP("Menu", "ﾒｯｾｰｼﾞ登録ﾘｽﾄに追加"),
+     QT_TRANSLATE_NOOP("Menu", "ﾘｽﾄにﾒｯｾｰｼﾞを追加")},
+    {kInsertFromMessageList, QT_TRANSLATE_NOOP("Menu", "登録ﾘｽﾄからﾒｯｾｰｼﾞを挿入"),
+     QT_TRANSLATE_NOOP("Menu", "ﾘｽﾄから挿入")},
+    {kReplaceWithMessageList, QT_TRANSLATE_NOOP("Menu", "登録ﾘｽﾄのﾒｯｾｰｼﾞと置き換え"),
+     QT_TRANSLATE_NOOP("Menu", "ﾘｽﾄのﾒｯｾｰｼﾞと置換え")},
+    {kEditCopy, QT_TRANSLATE_NOOP("Menu", "ﾒｯｾｰｼﾞ欄からｺﾋﾟｰ"), QT_TRANSLATE_NOOP("Menu", "ｺﾋﾟｰ")},
+    {kEditCut, QT_TRANSLATE_NOOP("Menu", "ﾒｯｾｰｼﾞ欄から切り取り"),
+     QT_TRANSLATE_NOOP("Menu", "切り取り")},
+    {kEditPaste, QT_TRANSLATE_NOOP("Menu", "ﾒｯｾｰｼﾞ欄に貼り付け"),
+     QT_TRANSLATE_NOOP("Menu", "貼り付け")},
+    {kEditUndo, QT_TRANSLATE_NOOP("Menu", "ﾒｯｾｰｼﾞ欄のやり直し"),
+     QT_TRANSLATE_NOOP("Menu", "やり直し")},
+    {kAppAbout, QT_TRANSLATE_NOOP("Menu", "ﾌﾟﾛｸﾞﾗﾑ情報､ﾊﾞｰｼﾞｮﾝの表示"),
+     QT_TRANSLATE_NOOP("Menu", "ﾊﾞｰｼﾞｮﾝ")},
+    {kAppExit, QT_TRANSLATE_NOOP("Menu", "TONALINK を終了します"),
+     QT_TRANSLATE_NOOP("Menu", "終了")},
+    {kHelpIndex, QT_TRANSLATE_NOOP("Menu", "ﾍﾙﾌﾟ項目を表示"), ""},
+    {kHelpUsing, QT_TRANSLATE_NOOP("Menu", "ﾍﾙﾌﾟの使い方"), ""},
+    {kViewToolBar, QT_TRANSLATE_NOOP("Menu", "ﾂｰﾙﾊﾞｰの表示/非表示"), ""},
+    {kViewStatusBar, QT_TRANSLATE_NOOP("Menu", "ｽﾃｰﾀｽﾊﾞｰの表示/非表示"), ""},
 };
 
 } // namespace

@@ -6,7 +6,7 @@
 namespace tonalink {
 
 // The main frame's resources as data: menu, accelerators, tool bar, prompts.
-// Texts are UTF-8.
+// Texts are UTF-8, translated in the context "Menu" when shown.
 
 struct MenuItemText {
     int id;                    // 0: separator

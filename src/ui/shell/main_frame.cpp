@@ -23,6 +23,10 @@ namespace tonalink {
 
 namespace {
 
+QString menuText(const char* text) {
+    return *text ? QCoreApplication::translate("Menu", text) : QString();
+}
+
 const QString kKanaText = QStringLiteral("KANA");
 const QString kCapsText = QStringLiteral("CAP");
 
@@ -45,6 +49,10 @@ QLabel* makePane(const QString& widest, QWidget* parent) {
 }
 
 } // namespace
+
+QString CMainFrame::readyText() {
+    return tr("ﾚﾃﾞｨ");
+}
 
 CMainFrame::CMainFrame(CommandDispatcher& commands, SettingsStore& store, QWidget* parent)
     : CFrameWnd(parent), m_commands(commands), m_store(store) {
@@ -95,7 +103,7 @@ bool CMainFrame::createToolBar() {
     if (strip.width() < kToolBarImageWidth * kToolBarImageCount ||
         strip.height() < kToolBarImageHeight)
         return false;
-    m_wndToolBar = new QToolBar(QStringLiteral("ﾂｰﾙﾊﾞｰ"), this);
+    m_wndToolBar = new QToolBar(tr("ﾂｰﾙﾊﾞｰ"), this);
     m_wndToolBar->setObjectName(QString::number(cmd::kToolBarId));
     m_wndToolBar->setIconSize(QSize(kToolBarImageWidth, kToolBarImageHeight));
     m_wndToolBar->setAllowedAreas(Qt::AllToolBarAreas);
@@ -118,7 +126,7 @@ bool CMainFrame::createToolBar() {
 bool CMainFrame::createStatusBar() {
     m_wndStatusBar = new QStatusBar(this);
     m_wndStatusBar->setObjectName(QString::number(cmd::kStatusBarId));
-    m_panes[kPromptPane] = new QLabel(kReadyText, m_wndStatusBar);
+    m_panes[kPromptPane] = new QLabel(readyText(), m_wndStatusBar);
     m_panes[kPromptPane]->setMinimumWidth(80);
     m_wndStatusBar->addWidget(m_panes[kPromptPane], 1);
     m_panes[kKanaPane] = makePane(kKanaText, m_wndStatusBar);
@@ -134,7 +142,7 @@ bool CMainFrame::createStatusBar() {
 
 void CMainFrame::createMenus() {
     for (const MenuPopupText& popup : frameMenu()) {
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(popup.caption));
+        QMenu* menu = menuBar()->addMenu(menuText(popup.caption));
         for (const MenuItemText& item : popup.items) {
             if (item.id == 0)
                 menu->addSeparator();
@@ -154,7 +162,7 @@ QAction* CMainFrame::actionFor(int id) {
         for (const MenuItemText& item : popup.items) {
             if (item.id != id)
                 continue;
-            QString text = QString::fromUtf8(item.caption);
+            QString text = menuText(item.caption);
             // A shortcut after a tab is only shown; the accelerator table binds keys.
             if (item.shownShortcut)
                 text += QLatin1Char('\t') + QString::fromUtf8(item.shownShortcut);
@@ -162,8 +170,8 @@ QAction* CMainFrame::actionFor(int id) {
         }
     }
     if (const CommandPrompt* prompt = findCommandPrompt(id)) {
-        action->setStatusTip(QString::fromUtf8(prompt->prompt));
-        action->setToolTip(QString::fromUtf8(prompt->toolTip));
+        action->setStatusTip(menuText(prompt->prompt));
+        action->setToolTip(menuText(prompt->toolTip));
     }
     if (id == cmd::kViewToolBar || id == cmd::kViewStatusBar)
         action->setCheckable(true);
@@ -211,7 +219,7 @@ void CMainFrame::SetPaneText(int pane, const QString& text) {
     if (pane < 0 || pane > kClockPane || !m_panes[pane])
         return;
     if (pane == kPromptPane && text.isEmpty())
-        m_panes[pane]->setText(kReadyText);
+        m_panes[pane]->setText(readyText());
     else
         m_panes[pane]->setText(text);
 }

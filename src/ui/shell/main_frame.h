@@ -24,8 +24,8 @@ class CMainFrame : public CFrameWnd {
 public:
     static inline const QString kWindowTitle = QStringLiteral("Tonalink with Win32");
     static inline const char* const kInstanceProperty = kProgramWindowProperty;
-    static inline const QString kReadyText = QStringLiteral("ﾚﾃﾞｨ");
-    // The status bar's panes; the prompt shows kReadyText when given no text.
+    static QString readyText();
+    // The status bar's panes; the prompt shows readyText() when given no text.
     enum Pane { kPromptPane = 0, kKanaPane = 1, kCapsPane = 2, kClockPane = 3 };
 
     CMainFrame(CommandDispatcher& commands, SettingsStore& store, QWidget* parent = nullptr);

@@ -11,6 +11,10 @@
 
 namespace tonalink {
 
+QString CSingleDocTemplate::filter() {
+    return tr("ｼｮｰﾄｶｯﾄ ﾌｧｲﾙ (*.tks);;All Files (*)");
+}
+
 CSingleDocTemplate::CSingleDocTemplate(CommandDispatcher& commands, SettingsStore& store,
                                        FormFactory formFactory)
     : m_commands(commands), m_store(store), m_formFactory(std::move(formFactory)),
@@ -77,8 +81,8 @@ CMainFrame* CSingleDocTemplate::OpenDocumentFile(const QString& path) {
 }
 
 void CSingleDocTemplate::OnFileOpen() {
-    const QString path =
-        tonalinkApp().fileDialogs().getOpenFileName(m_frame.get(), QStringLiteral("Open"), kFilter);
+    const QString path = tonalinkApp().fileDialogs().getOpenFileName(
+        m_frame.get(), QStringLiteral("Open"), filter());
     if (!path.isEmpty())
         OpenDocumentFile(path);
 }
@@ -88,7 +92,7 @@ void CSingleDocTemplate::OnFileSaveAs() {
     if (proposed.isEmpty())
         proposed = m_document->GetTitle() + QLatin1Char('.') + kExtension;
     const QString path = tonalinkApp().fileDialogs().getSaveFileName(
-        m_frame.get(), QStringLiteral("Save As"), proposed, kFilter, kExtension);
+        m_frame.get(), QStringLiteral("Save As"), proposed, filter(), kExtension);
     if (path.isEmpty())
         return;
     QString error;

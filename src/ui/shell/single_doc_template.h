@@ -21,7 +21,7 @@ class CSingleDocTemplate : public QObject {
 public:
     using FormFactory = std::function<CFormView*()>;
 
-    static inline const QString kFilter = QStringLiteral("ｼｮｰﾄｶｯﾄ ﾌｧｲﾙ (*.tks);;All Files (*)");
+    static QString filter();
     static inline const QString kExtension = QStringLiteral("tks");
 
     CSingleDocTemplate(CommandDispatcher& commands, SettingsStore& store, FormFactory formFactory);

@@ -5,9 +5,9 @@
 #include "platform/desktop_registration.h"
 #include "platform/help_file.h"
 #include "platform/qt_settings_store.h"
-#include "platform/qt_translation.h"
 #include "platform/single_instance_guard.h"
 #include "platform/termination_signals.h"
+#include "platform/ui_language.h"
 #include "ui/dialogs/about_dlg.h"
 #include "ui/dialogs/modem_dlg.h"
 #include "ui/form/tonalink_doc.h"
@@ -41,11 +41,16 @@ QString sendLogNoticeText(SendLogNotice notice, const std::string& detail) {
     const QString where = QString::fromLocal8Bit(detail.data(), qsizetype(detail.size()));
     switch (notice) {
     case SendLogNotice::SizeWarning:
-        return QStringLiteral("ＬＯＧファイルのサイズが大きくなりました。\n整理して下さい。");
+        return QCoreApplication::translate(
+            "CTonalinkApp", "ＬＯＧファイルのサイズが大きくなりました。\n整理して下さい。");
     case SendLogNotice::LogNotWritten:
-        return QStringLiteral("ＬＯＧファイルに書き込めませんでした。\n") + where;
+        return QCoreApplication::translate("CTonalinkApp",
+                                           "ＬＯＧファイルに書き込めませんでした。\n") +
+               where;
     case SendLogNotice::JournalNotWritten:
-        return QStringLiteral("ＬＯＧの控えファイルに書き込めませんでした。\n") + where;
+        return QCoreApplication::translate("CTonalinkApp",
+                                           "ＬＯＧの控えファイルに書き込めませんでした。\n") +
+               where;
     }
     return where;
 }
@@ -81,7 +86,7 @@ CTonalinkApp::CTonalinkApp(int& argc, char** argv)
     initResources();
     // The components loaded into the program ask through the program's boxes.
     shareMessageBoxes();
-    installQtJapanese(*this);
+    installTranslations(*this, {"tonalink"});
     setApplicationName(kModuleName);
     setDesktopFileName(QStringLiteral("tonalink"));
     setWindowIcon(programIcon());
@@ -225,8 +230,7 @@ void CTonalinkApp::registerCommands() {
         // The send-log viewer reads bell.log: the records still in memory go first.
         if (!state.sendLog.logLines().empty())
             state.sendLog.FlushLog();
-        callComponent("libXtPlus.so", "PlusMenu_Open",
-                      QStringLiteral("拡張DLLがインストールされていません。"));
+        callComponent("libXtPlus.so", "PlusMenu_Open", tr("拡張DLLがインストールされていません。"));
     });
     for (int id :
          {cmd::kHelpIndex, cmd::kHelpUsing, cmd::kContextHelp, cmd::kHelp, cmd::kDefaultHelp})
@@ -276,7 +280,7 @@ int CTonalinkApp::OpenCommPort() {
 void CTonalinkApp::showModemAnswers(bool answers) {
     if (CMainFrame* frame = mainWindow())
         frame->SetPaneText(CMainFrame::kPromptPane,
-                           answers ? QString() : SerialPort::kNoAnswerText);
+                           answers ? QString() : SerialPort::noAnswerText());
 }
 
 void CTonalinkApp::OnModemSettings() {
@@ -288,7 +292,7 @@ void CTonalinkApp::OnModemSettings() {
         OpenCommPort();
     });
     if (written != 0)
-        messageBox(QStringLiteral("ポケベル情報ファイルに書き込めませんでした。\n") +
+        messageBox(tr("ポケベル情報ファイルに書き込めませんでした。\n") +
                        QString::fromLocal8Bit(state.pagerTypes.CallDatPath.c_str()),
                    MsgIcon::Exclamation);
 }

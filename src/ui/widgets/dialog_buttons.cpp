@@ -2,6 +2,7 @@
 
 #include "ui/widgets/dialog_units.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -12,7 +13,7 @@ QHBoxLayout* okCancelButtons(QDialog* dialog, const QString& okText) {
     auto* ok = new QPushButton(okText, dialog);
     setControlId(ok, 1);
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), dialog);
+    auto* cancel = new QPushButton(QCoreApplication::translate("DialogButtons", "ｷｬﾝｾﾙ"), dialog);
     setControlId(cancel, 2);
     cancel->setAutoDefault(false);
     QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);

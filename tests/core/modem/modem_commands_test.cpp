@@ -89,20 +89,5 @@ TEST(ModemCommands, HoldTimeStaysInRange) {
               std::numeric_limits<int32_t>::min());
 }
 
-TEST(CallStatusText, Cp932TextsReadAsTheUserSeesThem) {
-    const std::pair<CallStatus, const char*> texts[] = {
-        {CallStatus::Initialising, "初期化中"},
-        {CallStatus::Dialling, "ダイヤル中"},
-        {CallStatus::SendingMessage, "メッセージ送信中"},
-        {CallStatus::Disconnecting, "切断処理中"},
-        {CallStatus::WaitingToRedial, "リダイヤル待機中"},
-    };
-    for (const auto& [status, utf8] : texts) {
-        EXPECT_EQ(cp932::toUtf8(callStatusText(status)), std::optional<std::string>(utf8));
-    }
-    EXPECT_EQ(cp932::toUtf8(kNoTimerMessage),
-              std::optional<std::string>("ｳｨﾝﾄﾞｳ内で利用可能なﾀｲﾏがありません。"));
-}
-
 } // namespace
 } // namespace tonalink

@@ -260,7 +260,7 @@ TEST_F(SendFlowTest, ClosedPortFailsTheSendWithoutDiallingOrLogging) {
     port.close();
     press(id::kSend);
     EXPECT_EQ(messageBoxes().shown,
-              std::vector<ShownMessage>({{SerialPort::kOpenFailedText, MsgIcon::Exclamation},
+              std::vector<ShownMessage>({{SerialPort::openFailedText(), MsgIcon::Exclamation},
                                          {utf8("送信をキャンセルしました。"), MsgIcon::Stop}}));
     EXPECT_TRUE(sendLog.logLines().empty());
 }

@@ -120,7 +120,7 @@ TEST_F(ModemOptionsTest, AChangedPortIsReopenedAtOnceAndOnlyWhenChanged) {
     choosePort(1);
     ASSERT_EQ(messageBoxes().shown.size(), 1u);
     EXPECT_EQ(messageBoxes().shown[0].text.toStdString(),
-              SerialPort::kOpenFailedText.toStdString());
+              SerialPort::openFailedText().toStdString());
     EXPECT_FALSE(tonalinkApp().serialPort.isOpen());
 }
 
@@ -140,7 +140,7 @@ TEST_F(ModemOptionsTest, BoxesAreCheckedInOrderAndTheFirstBadOneKeepsTheFocus) {
         {"2", "1", "120", 0, {}},
         {"120", "120", "1", 0, {}},
         // Text CP932 cannot hold, in a box that comes first.
-        {"1", "0", "10", CModemDlg::kExtCommand, kUnusableCharacterText, "AT\U0001F600"},
+        {"1", "0", "10", CModemDlg::kExtCommand, unusableCharacterText(), "AT\U0001F600"},
     };
     std::ofstream("call.dat") << "[Test]\r\nWaitTime=5\r\nCutTime=5\r\n";
     PagerTypeCatalog& types = tonalinkApp().state.pagerTypes;
@@ -234,7 +234,7 @@ TEST_F(ModemOptionsTest, OptionsOkTakesEveryPageAndTheReserveButtonFollowsAtOnce
               std::vector({0, 1, 1, 1}));
     EXPECT_EQ(s.EditExeFile, "/opt/\x83\x47\x83\x66\x83\x42\x83\x5e/vi");
     EXPECT_EQ(messageBoxes().shown.size(), 1u);
-    EXPECT_EQ(messageBoxes().shown.at(0).text, kUnusableCharacterText);
+    EXPECT_EQ(messageBoxes().shown.at(0).text, unusableCharacterText());
     ASSERT_EQ(fileDialogs().asked.size(), 2u);
     EXPECT_EQ(fileDialogs().asked[0].filter, QStringLiteral("実行ファイル (*.exe);;All Files (*)"));
     EXPECT_FALSE(reserve->isVisible());

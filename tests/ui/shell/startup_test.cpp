@@ -123,9 +123,9 @@ TEST_F(StartupTest, StatusBarSaysWhileTheModemDoesNotAnswerItsReset) {
     const auto prompt = [](const QString& text) {
         return waitFor([&] { return tonalinkApp().mainWindow()->paneText(0) == text; });
     };
-    EXPECT_TRUE(prompt(SerialPort::kNoAnswerText));
+    EXPECT_TRUE(prompt(SerialPort::noAnswerText()));
     ASSERT_TRUE(pty.answer("OK\r\n"));
-    EXPECT_TRUE(prompt(CMainFrame::kReadyText));
+    EXPECT_TRUE(prompt(CMainFrame::readyText()));
     EXPECT_EQ(exit(), 0);
 }
 
