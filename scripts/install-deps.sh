@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages needed to build, run and test Tonalink.
 set -euo pipefail
 packages=(
-    build-essential cmake ninja-build pkg-config clang-format clang-tidy
+    build-essential cmake ninja-build pkg-config clang-format clang-tidy clang libclang-rt-14-dev ccache
     qt6-base-dev qt6-serialport-dev libgl-dev qt6-translations-l10n qt6-tools-dev qt6-l10n-tools
     libgtest-dev libgmock-dev libbenchmark-dev strace
     liblinphone-dev linphone-cli kamailio iproute2

@@ -27,3 +27,6 @@ if ! wait "$tidy"; then
     exit 1
 fi
 tail -n 1 build/tidy.log
+
+# Every reader and editor under libFuzzer for a bounded time (clang, build-fuzz/).
+./scripts/fuzz.sh 60

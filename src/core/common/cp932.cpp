@@ -69,6 +69,18 @@ std::optional<std::string> convert(const char* to, const char* from, std::string
     return std::nullopt;
 }
 
+// To CP932, refusing at `tag` too: glibc's iconv drops the Unicode tag characters
+// (U+E0000-U+E007F) without a word, and CP932 has none of them.
+std::optional<std::string> toCp932(const char* from, std::string_view in, std::size_t tag,
+                                   Failure* failure) {
+    auto out = convert("CP932", from, in.substr(0, tag), failure);
+    if (!out || tag >= in.size())
+        return out;
+    if (failure)
+        failure->offset = tag;
+    return std::nullopt;
+}
+
 unsigned char foldAscii(unsigned char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 'a' + 'A') : c;
 }
@@ -98,7 +110,9 @@ std::size_t clampToCharBoundary(std::string_view bytes, std::size_t maxBytes) {
 }
 
 std::optional<std::string> fromUtf8(std::string_view utf8, Failure* failure) {
-    return convert("CP932", "UTF-8", utf8, failure);
+    // F3 A0 80-81: the lead of a tag character, never a continuation.
+    const std::size_t tag = std::min(utf8.find("\xF3\xA0\x80"), utf8.find("\xF3\xA0\x81"));
+    return toCp932("UTF-8", utf8, tag, failure);
 }
 
 std::optional<std::string> toUtf8(std::string_view bytes, Failure* failure) {
@@ -144,9 +158,13 @@ bool isValidUtf8(std::string_view bytes) {
 }
 
 std::optional<std::string> fromUtf16(std::u16string_view utf16, Failure* failure) {
-    auto result = convert(
-        "CP932", "UTF-16LE",
-        {reinterpret_cast<const char*>(utf16.data()), utf16.size() * sizeof(char16_t)}, failure);
+    std::size_t tag = utf16.size();
+    for (std::size_t i = 0; i + 1 < utf16.size() && tag == utf16.size(); ++i)
+        if (utf16[i] == 0xDB40 && (utf16[i + 1] & 0xFF80) == 0xDC00)
+            tag = i;
+    auto result = toCp932(
+        "UTF-16LE", {reinterpret_cast<const char*>(utf16.data()), utf16.size() * sizeof(char16_t)},
+        tag * sizeof(char16_t), failure);
     if (!result && failure)
         failure->offset /= sizeof(char16_t);
     return result;

@@ -270,6 +270,12 @@ private:
                     continue;
                 }
                 m_out.records.pop_back();
+                // Seven well-formed fields are one record, bad as it is: its inner
+                // lines are text of its fields, never records of their own.
+                if (fault != LogLineFault::FieldCount) {
+                    report(fault, m_scanned);
+                    continue;
+                }
             }
             reportFirst(m_scanned > 1 || state == CsvScanner::State::InQuotes
                             ? LogLineFault::UnterminatedQuote
@@ -277,7 +283,10 @@ private:
         }
     }
 
-    void reportFirst(LogLineFault fault) {
+    void reportFirst(LogLineFault fault) { report(fault, 1); }
+
+    // Reports the first pending line and takes `lines` lines.
+    void report(LogLineFault fault, std::size_t lines) {
         const PhysicalLine& line = m_pending.front();
         ++m_out.malformedCount;
         if (m_out.malformed.size() < m_limits.maxKeptMalformed) {
@@ -288,7 +297,7 @@ private:
                  cp932::toUtf8Lossy(std::string_view(line.bytes).substr(0, shown)),
                  line.cut || shown < line.bytes.size()});
         }
-        pop(1);
+        pop(lines);
     }
 
     void pop(std::size_t lines) {

@@ -361,10 +361,12 @@ std::string exportCallees(const ProfileFile& file) {
                                            std::to_string(e.UserPhrases.size())};
         fields.insert(fields.end(), e.UserPhrases.begin(), e.UserPhrases.end());
         fields.resize(kTitles.size() + 1 + phrases);
-        // UTF-8 when every field converts; otherwise the record's own bytes.
+        // UTF-8 when every field converts and comes back as the same bytes (an
+        // NEC-selected IBM extension comes back as its IBM code); otherwise the
+        // record's own bytes.
         std::vector<std::string> written;
         for (const std::string& field : fields)
-            if (auto utf8 = cp932::toUtf8(field))
+            if (auto utf8 = cp932::toUtf8(field); utf8 && cp932::fromUtf8(*utf8) == field)
                 written.push_back(std::move(*utf8));
         if (written.size() != fields.size())
             written = fields;

@@ -28,6 +28,13 @@ TEST(Cp932, RefusesWhatItCannotHoldAndTellsWhere) {
     EXPECT_FALSE(cp932::toUtf8("\x83", &failure));    // lead byte cut off
     EXPECT_FALSE(cp932::fromUtf16(u"x\U0001F600", &failure));
     EXPECT_EQ(failure.offset, 1u);
+    // A tag character, which iconv would drop.
+    EXPECT_FALSE(cp932::fromUtf8("ab\xF3\xA0\x80\xA0"
+                                 "c",
+                                 &failure));
+    EXPECT_EQ(failure.offset, 2u);
+    EXPECT_FALSE(cp932::fromUtf16(u"x\U000E0020", &failure));
+    EXPECT_EQ(failure.offset, 1u);
 }
 
 TEST(Cp932, ClampsWithoutSplittingADoubleByteCharacter) {
