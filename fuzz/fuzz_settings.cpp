@@ -93,16 +93,25 @@ void checkLines(const Settings& settings, FuzzInput& in) {
 }
 
 void checkSip(MemorySettingsStore& store) {
-    const SipAccount account = loadSipAccount(store);
-    for (const std::string* value : {&account.User, &account.Password, &account.Registrar}) {
-        FUZZ_CHECK(value->size() <= 128);
-        FUZZ_CHECK(std::all_of(value->begin(), value->end(), [](char c) {
-            return c > ' ' && c < 0x7F && std::string_view("\"<>;\\").find(c) == std::string::npos;
-        }));
-    }
-    FUZZ_CHECK(account.Transport == "udp" || account.Transport == "tcp" ||
-               account.Transport == "tls");
-    FUZZ_CHECK(account.DtmfMode == "rfc4733" || account.DtmfMode == "inband");
+    // An account or the reason it cannot be used, never both and never neither;
+    // what is read is what the line can use as it stands.
+    const SipAccountRead read = readSipAccount(store);
+    FUZZ_CHECK(read.account.has_value() == read.problem.empty());
+    FUZZ_CHECK(std::all_of(read.problem.begin(), read.problem.end(),
+                           [](char c) { return c >= ' ' && c < 0x7F; }));
+    if (!read.account)
+        return;
+    const SipAccount& account = *read.account;
+    FUZZ_CHECK(account.User.size() <= 64 && account.Password.size() <= 3 * 128);
+    FUZZ_CHECK(std::all_of(account.User.begin(), account.User.end(), [](char c) {
+        return c > ' ' && c < 0x7F && std::string_view("\"<>@:[] ").find(c) == std::string::npos;
+    }));
+    FUZZ_CHECK(std::none_of(account.Password.begin(), account.Password.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+    }));
+    FUZZ_CHECK(!account.User.empty() || (!account.Registrar && account.Password.empty()));
+    if (account.Registrar)
+        FUZZ_CHECK(parseSipHost(account.Registrar->text()) == account.Registrar);
 }
 
 } // namespace
