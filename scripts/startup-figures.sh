@@ -20,7 +20,12 @@ for lang in ja en; do
         start=\$(date +%s%N)
         (cd "\$home" && XDG_CONFIG_HOME="\$home" TONALINK_LANG=\$lang exec "$program") &
         pid=\$!
-        xdotool search --sync --onlyvisible --pid "\$pid" >/dev/null
+        # xdotool's own --sync polls every half second; this polls every 10 ms.
+        while kill -0 "\$pid" 2>/dev/null &&
+            ! xdotool search --onlyvisible --pid "\$pid" >/dev/null 2>&1; do
+            sleep 0.01
+        done
+        kill -0 "\$pid" 2>/dev/null || { echo "the program ended before its window showed" >&2; exit 1; }
         times+=(\$(( (\$(date +%s%N) - start) / 1000000 )))
         sleep 1
         rss+=(\$(awk '/VmRSS/ {print \$2}' /proc/\$pid/status))

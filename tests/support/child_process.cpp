@@ -44,14 +44,23 @@ ChildProcess::ChildProcess(std::vector<std::string> argv,
                                      0644);
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                      0644);
-    if (::posix_spawn(&pid_, args[0], &actions, nullptr, args.data(), envp.data()) != 0)
+    // A group of its own, so its end takes the children it forked along (a
+    // registrar's workers outlive a killed parent).
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
+    posix_spawnattr_setpgroup(&attributes, 0);
+    const int spawned =
+        ::posix_spawn(&pid_, args[0], &actions, &attributes, args.data(), envp.data());
+    posix_spawnattr_destroy(&attributes);
+    if (spawned != 0)
         pid_ = -1;
     posix_spawn_file_actions_destroy(&actions);
 }
 
 ChildProcess::~ChildProcess() {
     if (pid_ > 0) {
-        ::kill(pid_, SIGKILL);
+        ::kill(-pid_, SIGKILL);
         ::waitpid(pid_, nullptr, 0);
     }
 }
