@@ -10,9 +10,9 @@ shift 2
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 status=0
-for spec in "$@"; do
-    catalog=${spec%%=*}
-    IFS=, read -r -a dirs <<<"${spec#*=}"
+for entry in "$@"; do
+    catalog=${entry%%=*}
+    IFS=, read -r -a dirs <<<"${entry#*=}"
     ts="$root/translations/${catalog}_en.ts"
     cp "$ts" "$tmp/${catalog}_en.ts"
     (cd "$root" && "$lupdate" -silent -locations none -no-obsolete "${dirs[@]}" \
