@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds, and runs every test twice: a normal build and
 # an address + undefined-behaviour sanitizer build; checks the Debian package and
-# runs clang-tidy (in the background, at low priority, while the tests run).
+# runs clang-tidy (in the background, at low priority, while the tests run) and a
+# bounded fuzzing run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
 jobs=$(nproc)
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$jobs"
 nice -n 19 ./scripts/tidy.sh build >build/tidy.log 2>&1 &
 tidy=$!
