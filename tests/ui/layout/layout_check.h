@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "../shell/recording_services.h"
 #include "core/app/program_state.h"
 #include "platform/ui_language.h"
-#include "ui/widgets/file_dialog_service.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -23,16 +23,8 @@
 // text is cut off by its widget, and in English no fixed text is left Japanese.
 namespace tonalink::layout {
 
-class NoFileDialogs final : public FileDialogService {
-public:
-    QString getOpenFileName(QWidget*, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    QString getSaveFileName(QWidget*, const QString&, const QString&, const QString&,
-                            const QString&) override {
-        return {};
-    }
-};
+// A file dialog answered as cancelled, should a window ask.
+using NoFileDialogs = apptest::ScriptedFileDialogs;
 
 inline bool englishRun() {
     return uiLanguage() == UiLanguage::English;
